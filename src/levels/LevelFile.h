@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "Board.h"
+#include "GameWindow.h"
+#include "LevelList.h"
+#include "PlayState.h"
+
+inline constexpr const char* LevelFileName = "gurx.dat";
+
+// The records of a level file's bytes, as the game reads them: one record
+// per started 162 bytes, at least one, at most maxRecords. Bytes the file
+// does not supply come from the empty level; every record is made valid.
+std::vector<TLevelRec> DecodeLevelFile(std::span<const std::uint8_t> bytes,
+                                       std::int32_t maxRecords = TLevelList::MaxLevels);
+
+std::vector<std::uint8_t> EncodeLevelFile(const TLevelList& levels);
+
+// Fills the list from the file. False after telling the player that the
+// file cannot be read; the game cannot go on without levels.
+bool ReadLevelFile(TLevelCollection& levels, const std::string& path, TLanguage language,
+                   TGameWindow& window);
+
+// Writes the whole list, first storing the board when it is being edited.
+// A failure is reported and leaves the file as it was and LevelsChanged set,
+// so the edits are offered again.
+void SaveLevelFile(TLevelCollection& levels, const TBoard& board, TPlayState state,
+                   const std::string& path, TLanguage language, TGameWindow& window);

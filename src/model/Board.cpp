@@ -1,0 +1,18 @@
+#include "Board.h"
+
+void LoadLevelToBoard(TBoard& board, const TLevelRec& rec) {
+  board.Tiles = rec.Tiles;
+  board.Backgrounds = rec.Backgrounds;
+  board.SourceCol = rec.SourceCol;
+  board.SourceRow = rec.SourceRow;
+  board.ShownFlow.fill(0);
+  TCell source = board.Source();
+  if (OnBoard(source)) board.ShownFlow[CellIndex(source)] = 1;
+}
+
+void StoreBoardToLevel(const TBoard& board, TLevelRec& rec) {
+  rec.Tiles = board.Tiles;
+  rec.Backgrounds = board.Backgrounds;
+  rec.SourceCol = static_cast<std::uint8_t>(board.SourceCol & 0xFF);
+  rec.SourceRow = static_cast<std::uint8_t>(board.SourceRow & 0xFF);
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+#include "PlayState.h"
+
+// Every text the player sees, in both languages, chosen when it is shown.
+enum class TText {
+  LevelFileNotFound,
+  LevelFileNotCreatable,
+};
+
+// German for lgGerman, English otherwise (an unset language reads English).
+std::string TextOf(TText text, TLanguage language);

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+// The first maxBytes bytes of a regular file; nothing for a missing or
+// unreadable file, a directory, a pipe or a device (which could block or never end).
+std::optional<std::vector<std::uint8_t>> ReadFileHead(const std::string& path,
+                                                      std::size_t maxBytes);
+
+// Writes a temporary file beside the target, flushes it to disk and renames
+// it over the target, so the target is either wholly old or wholly new. An
+// existing target keeps its permissions; a symbolic link is followed. On any
+// failure the target is untouched, the temporary file removed, and false returned.
+bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes);
