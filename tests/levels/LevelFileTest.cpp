@@ -1,0 +1,122 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <cstring>
+
+#include "LevelFile.h"
+#include "support/FakeWindow.h"
+#include "support/TempDir.h"
+
+namespace {
+
+std::vector<std::uint8_t> RecordBytes(int count, std::uint8_t firstTile = 1) {
+  std::vector<std::uint8_t> bytes;
+  for (int i = 0; i < count; ++i) {
+    TLevelRec rec = EmptyLevelRec();
+    rec.Tiles[0] = static_cast<TTileCode>(firstTile + i % 5);
+    const auto* raw = reinterpret_cast<const std::uint8_t*>(&rec);
+    bytes.insert(bytes.end(), raw, raw + LevelRecSize);
+  }
+  return bytes;
+}
+
+struct LevelFileTest : ::testing::Test {
+  TTempDir Dir;
+  std::string Path = Dir / "gurx.dat";
+  TFakeWindow Window;
+  TLevelCollection Levels;
+
+  int32_t Read(const std::vector<std::uint8_t>& bytes) {
+    WriteBytes(Path, bytes);
+    EXPECT_TRUE(ReadLevelFile(Levels, Path, lgEnglish, Window));
+    return Levels.Levels.LevelCount();
+  }
+};
+
+TEST_F(LevelFileTest, EveryStartedRecordIsALevel) {
+  EXPECT_EQ(Read(RecordBytes(3)), 3);
+  EXPECT_EQ(Read(RecordBytes(250)), 250);  // more than the shipped 200 survive
+  EXPECT_EQ(Read(RecordBytes(501)), 500);
+  EXPECT_EQ(Read({}), 1);
+  const TLevelRec empty = EmptyLevelRec();
+  EXPECT_EQ(std::memcmp(&Levels.Levels[1], &empty, LevelRecSize), 0);
+}
+
+TEST_F(LevelFileTest, ATrailingPieceStartsAnEmptyLevel) {
+  auto bytes = RecordBytes(2);
+  for (int b = 2; b < 12; ++b) bytes.push_back(static_cast<std::uint8_t>(b));
+  EXPECT_EQ(Read(bytes), 3);
+  const TLevelRec& third = Levels.Levels[3];
+  for (std::size_t i = 0; i < 10; ++i) EXPECT_EQ(third.Tiles[i], i + 2);
+  EXPECT_EQ(third.Tiles[10], 0);
+  EXPECT_EQ(third.Backgrounds[0], bgDefault);
+  EXPECT_EQ(third.SourceCol, 1);
+  EXPECT_EQ(third.SourceRow, 1);
+}
+
+TEST_F(LevelFileTest, BadBytesAreMadeValid) {
+  std::vector<std::uint8_t> bytes(LevelRecSize, 0xFF);
+  EXPECT_EQ(Read(bytes), 1);
+  const TLevelRec& rec = Levels.Levels[1];
+  EXPECT_EQ(rec.Tiles[79], 31);
+  EXPECT_EQ(rec.SourceCol, 10);
+  EXPECT_EQ(rec.SourceRow, 8);
+}
+
+TEST_F(LevelFileTest, ReadOnlyFilesAreRead) {
+  WriteBytes(Path, RecordBytes(4));
+  ::chmod(Path.c_str(), 0444);
+  EXPECT_TRUE(ReadLevelFile(Levels, Path, lgEnglish, Window));
+  EXPECT_EQ(Levels.Levels.LevelCount(), 4);
+}
+
+TEST_F(LevelFileTest, MissingOrUnreadableFilesAreReportedInTheLanguage) {
+  EXPECT_FALSE(ReadLevelFile(Levels, Dir / "none.dat", lgEnglish, Window));
+  EXPECT_FALSE(ReadLevelFile(Levels, Dir.Path().string(), lgGerman, Window));
+  EXPECT_FALSE(ReadLevelFile(Levels, Dir / "none.dat", lgUnset, Window));
+  EXPECT_EQ(Window.Messages,
+            (std::vector<std::string>{
+                "Can't find file GURX.DAT. Program aborted.",
+                "Datei GURX.DAT konnte nicht gefunden werden. Programm wird abgebrochen.",
+                "Can't find file GURX.DAT. Program aborted."}));
+}
+
+TEST_F(LevelFileTest, SavingWritesEveryLevelAndStoresTheEditedBoard) {
+  Read(RecordBytes(3));
+  Levels.CurrentLevel = 2;
+  Levels.LevelsChanged = true;
+  TBoard board;
+  LoadLevelToBoard(board, Levels.Levels[2]);
+  board.Tile({3, 5}) = 4;
+
+  SaveLevelFile(Levels, board, psRunning, Path, lgEnglish, Window);
+  EXPECT_EQ(ReadBytes(Path), RecordBytes(3));  // a played board is never stored
+  EXPECT_FALSE(Levels.LevelsChanged);
+
+  SaveLevelFile(Levels, board, psEditing, Path, lgEnglish, Window);
+  const auto saved = ReadBytes(Path);
+  ASSERT_EQ(saved.size(), 3 * LevelRecSize);
+  EXPECT_EQ(saved[LevelRecSize + 20], 4);
+  EXPECT_TRUE(Window.Messages.empty());
+}
+
+TEST_F(LevelFileTest, AFailedSaveKeepsTheFileAndTheChanges) {
+  Read(RecordBytes(2));
+  Levels.CurrentLevel = 1;
+  Levels.LevelsChanged = true;
+  TBoard board;
+  LoadLevelToBoard(board, TLevelBuilder{}.Tile(1, 1, 5).Rec);
+  ::chmod(Path.c_str(), 0444);
+
+  SaveLevelFile(Levels, board, psEditing, Path, lgGerman, Window);
+  EXPECT_EQ(Window.Messages, (std::vector<std::string>{"Datei GURX.DAT kann nicht angelegt werden."}));
+  EXPECT_TRUE(Levels.LevelsChanged);
+  EXPECT_EQ(ReadBytes(Path), RecordBytes(2));
+
+  SaveLevelFile(Levels, board, psEditing, Dir / "no-such-dir/gurx.dat", lgEnglish, Window);
+  EXPECT_EQ(Window.Messages.back(), "Cannot create GURX.DAT.");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Dir.Path()), {}), 1);
+}
+
+}  // namespace
