@@ -10,10 +10,11 @@ struct TTextPair {
   const char* English;
 };
 
-constexpr std::array<TTextPair, 2> TextTable{{
+constexpr std::array<TTextPair, 3> TextTable{{
     {"Datei GURX.DAT konnte nicht gefunden werden. Programm wird abgebrochen.",
      "Can't find file GURX.DAT. Program aborted."},
     {"Datei GURX.DAT kann nicht angelegt werden.", "Cannot create GURX.DAT."},
+    {"Hurra, geschafft!", "Hurrah, you did it!"},
 }};
 
 }  // namespace

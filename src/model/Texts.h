@@ -8,6 +8,7 @@
 enum class TText {
   LevelFileNotFound,
   LevelFileNotCreatable,
+  Solved,
 };
 
 // German for lgGerman, English otherwise (an unset language reads English).

@@ -4,9 +4,8 @@
 #include <ostream>
 #include <stdexcept>
 
-#include "BoardInput.h"
 #include "BoardText.h"
-#include "Flow.h"
+#include "HeadlessGame.h"
 #include "LevelFile.h"
 
 namespace {
@@ -19,44 +18,6 @@ const char* const Usage =
 
 struct TBadUse : std::runtime_error {
   using std::runtime_error::runtime_error;
-};
-
-// Plays without drawing or waiting; a solve freezes the board as the game does.
-class TSilentWindow : public TGameWindow, public TClock {
- public:
-  explicit TSilentWindow(TPlayState& state) : state_(state) {}
-  void DrawRotationFrame(int, int, int, int) override {}
-  void DrawFlowPhase(int) override {}
-  void PlaySoundCue(int) override {}
-  void LevelSolved() override {
-    state_ = psSolved;
-    solved_ = true;
-  }
-  TModalResult ShowMessage(TMessageKind, const std::string&) override { return mrOk; }
-  TClock& Clock() override { return *this; }
-  std::int32_t TickCount() override { return now_; }
-  void Sleep(int ms) override { now_ += ms; }
-  bool Solved() const { return solved_; }
-
- private:
-  TPlayState& state_;
-  std::int32_t now_ = 0;
-  bool solved_ = false;
-};
-
-// Level n started in a running practice game.
-struct TToolGame {
-  TPlayState State = psRunning;
-  bool LevelTouched = false;
-  TBoard Board;
-  TSilentWindow Window{State};
-  TBoardPress Press{Board, Window, State, LevelTouched, {}};
-
-  explicit TToolGame(const TLevelRec& rec) {
-    LoadLevelToBoard(Board, rec);
-    ComputeFlow(Board);
-    AnimateFlow(Board, Window);
-  }
 };
 
 TLevelList LoadLevels(const std::string& path) {
@@ -121,7 +82,7 @@ void ShowOrPlay(const std::vector<std::string>& args, std::ostream& out) {
   std::vector<TMove> moves;
   for (std::size_t i = 3; i < args.size(); ++i) moves.push_back(ParseMove(args[i]));
 
-  TToolGame game(levels[n]);
+  THeadlessGame game(levels[n]);
   for (const TMove& move : moves) BoardCellDown(game.Press, move.Button, move.Cell);
   out << Header(levels, n) << "\n" << BoardText(game.Board);
   if (play) out << (game.Window.Solved() ? "solved" : "not solved") << "\n";

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "BoardInput.h"
+#include "LevelRec.h"
+
+// A window that draws nothing and whose clock moves only when waited on;
+// a solve freezes the board as the game does.
+class TSilentWindow : public TGameWindow, public TClock {
+ public:
+  explicit TSilentWindow(TPlayState& state) : state_(state) {}
+  void DrawRotationFrame(int, int, int, int) override {}
+  void DrawFlowPhase(int) override {}
+  void PlaySoundCue(int) override {}
+  void LevelSolved() override;
+  TModalResult ShowMessage(TMessageKind, const std::string&) override { return mrOk; }
+  TClock& Clock() override { return *this; }
+  std::int32_t TickCount() override { return now_; }
+  void Sleep(int ms) override { now_ += ms; }
+  bool Solved() const { return solved_; }
+
+ private:
+  TPlayState& state_;
+  std::int32_t now_ = 0;
+  bool solved_ = false;
+};
+
+// One level started in a running practice game, played without a screen.
+struct THeadlessGame {
+  TPlayState State = psRunning;
+  bool LevelTouched = false;
+  TBoard Board;
+  TSilentWindow Window{State};
+  TBoardPress Press{Board, Window, State, LevelTouched, {}};
+
+  explicit THeadlessGame(const TLevelRec& rec);
+  THeadlessGame(const THeadlessGame&) = delete;
+  THeadlessGame& operator=(const THeadlessGame&) = delete;
+};
