@@ -10,6 +10,12 @@ enum TPlayState : std::uint8_t {
   psEditing = 4,
 };
 
+enum TGameMode : std::int32_t {
+  gmPractice = 0,
+  gmChallenge = 1,
+  gmEditor = 2,
+};
+
 enum TLanguage : int {
   lgUnset = -1,
   lgEnglish = 0,

@@ -9,6 +9,8 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "FileSearch.h"
+
 namespace {
 
 class TFileHandle {
@@ -84,6 +86,7 @@ std::optional<std::vector<std::uint8_t>> ReadFileHead(const std::string& path,
 }
 
 bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes) {
+  if (HasWildcard(std::filesystem::path(path).filename().string())) return false;
   const std::string target = ResolveLinks(path);
   struct stat old {};
   const bool exists = ::stat(target.c_str(), &old) == 0;

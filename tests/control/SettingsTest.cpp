@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include "Settings.h"
+#include "support/TempDir.h"
+
+namespace {
+
+// Sets a variable for the life of the object.
+class TEnvironment {
+ public:
+  TEnvironment(const char* name, const char* value) : name_(name) {
+    const char* old = std::getenv(name);
+    if (old) old_ = old;
+    ::setenv(name, value, 1);
+  }
+  TEnvironment(const TEnvironment&) = delete;
+  TEnvironment& operator=(const TEnvironment&) = delete;
+  ~TEnvironment() {
+    if (old_) ::setenv(name_, old_->c_str(), 1);
+    else ::unsetenv(name_);
+  }
+
+ private:
+  const char* name_;
+  std::optional<std::string> old_;
+};
+
+struct SettingsTest : ::testing::Test {
+  TTempDir Dir;
+  TSettings Settings{Dir / "quillcase.ini"};
+
+  void Write(const std::string& text) { WriteBytes(Settings.Path(), {text.begin(), text.end()}); }
+};
+
+TEST_F(SettingsTest, FirstStartGivesTheDefaults) {
+  EXPECT_EQ(Settings.ReadInteger(TSettingKey::Tongue), lgUnset);
+  EXPECT_EQ(Settings.ReadInteger(TSettingKey::Left), 100);
+  EXPECT_EQ(Settings.ReadInteger(TSettingKey::Top), 50);
+  EXPECT_EQ(Settings.ReadInteger(TSettingKey::Mode), gmChallenge);
+  EXPECT_EQ(Settings.ReadInteger(TSettingKey::Level), 1);
+  EXPECT_EQ(Settings.ReadString(TSettingKey::Save), "");
+  EXPECT_TRUE(Settings.ReadBoolean(TSettingKey::Sound));
+  EXPECT_EQ(Settings.ReadInteger(TSettingKey::EditorLeft, 640), 640);
+  EXPECT_THROW(Settings.ReadBoolean(TSettingKey::Mode), std::logic_error);
+}
+
+TEST_F(SettingsTest, EveryKindReadsBackWhatWasWritten) {
+  ASSERT_TRUE(Settings.WriteInteger(TSettingKey::Mode, gmEditor));
+  ASSERT_TRUE(Settings.WriteInteger(TSettingKey::Left, -300));
+  ASSERT_TRUE(Settings.WriteBoolean(TSettingKey::Sound, false));
+  ASSERT_TRUE(Settings.WriteString(TSettingKey::Save, "/home/p/My Games/a=b;c.gxs"));
+  EXPECT_EQ(Settings.ReadInteger(TSettingKey::Mode), gmEditor);
+  EXPECT_EQ(Settings.ReadInteger(TSettingKey::Left), -300);
+  EXPECT_FALSE(Settings.ReadBoolean(TSettingKey::Sound));
+  EXPECT_EQ(Settings.ReadString(TSettingKey::Save), "/home/p/My Games/a=b;c.gxs");
+}
+
+TEST_F(SettingsTest, HandEditedValues) {
+  Write("[gurgelix]\ntongue=0x1\nlevel=seven\nsound=5\nmode=0x\n");
+  EXPECT_EQ(Settings.ReadInteger(TSettingKey::Tongue), lgGerman);
+  EXPECT_EQ(Settings.ReadInteger(TSettingKey::Level), 1);
+  EXPECT_TRUE(Settings.ReadBoolean(TSettingKey::Sound));
+  EXPECT_EQ(Settings.ReadInteger(TSettingKey::Mode), gmChallenge);
+}
+
+TEST(SettingsRanges, ModeAndLevelAreBroughtIntoRange) {
+  EXPECT_EQ(ModeInRange(0), gmPractice);
+  EXPECT_EQ(ModeInRange(2), gmEditor);
+  EXPECT_EQ(ModeInRange(3), gmChallenge);
+  EXPECT_EQ(ModeInRange(-1), gmChallenge);
+  EXPECT_EQ(LevelInRange(7, 200), 7);
+  EXPECT_EQ(LevelInRange(0, 200), 1);
+  EXPECT_EQ(LevelInRange(250, 200), 200);
+  EXPECT_EQ(LevelInRange(-5, 1), 1);
+}
+
+TEST(SettingsRanges, TheWindowStaysReachable) {
+  const std::vector<TRect> screens{{0, 0, 1920, 1080}, {1920, 0, 1280, 1024}};
+  EXPECT_EQ(WindowPlaceOnScreen({300, 200}, 500, 366, screens), (TPlace{300, 200}));
+  EXPECT_EQ(WindowPlaceOnScreen({2500, 900}, 500, 366, screens), (TPlace{2500, 900}));
+  EXPECT_EQ(WindowPlaceOnScreen({1850, 10}, 500, 366, screens), (TPlace{1850, 10}));
+  EXPECT_EQ(WindowPlaceOnScreen({5000, 200}, 500, 366, screens), (TPlace{100, 50}));
+  EXPECT_EQ(WindowPlaceOnScreen({300, -40}, 500, 366, screens), (TPlace{100, 50}));
+  EXPECT_EQ(WindowPlaceOnScreen({300, 1075}, 500, 366, screens), (TPlace{100, 50}));
+  EXPECT_EQ(WindowPlaceOnScreen({-480, 200}, 500, 366, screens), (TPlace{100, 50}));
+  EXPECT_EQ(WindowPlaceOnScreen({900, 900}, 500, 366, {{0, 0, 550, 400}}), (TPlace{50, 34}));
+}
+
+TEST(SettingsDirectory, FollowsTheDesktopConvention) {
+  TEnvironment config("XDG_CONFIG_HOME", "/x/conf");
+  EXPECT_EQ(SettingsDir(), "/x/conf/");
+  TEnvironment noConfig("XDG_CONFIG_HOME", "");
+  TEnvironment home("HOME", "/home/p");
+  EXPECT_EQ(SettingsDir(), "/home/p/.config/");
+}
+
+}  // namespace

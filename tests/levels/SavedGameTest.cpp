@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+
+#include "SavedGame.h"
+#include "support/TempDir.h"
+
+namespace {
+
+TEST(SavedGame, RoundTripKeepsTheLevelsAndNothingBeyond) {
+  TTempDir dir;
+  TResultTable results;
+  for (std::int32_t n = 1; n <= 500; ++n) results[n] = n * 3 - 200;
+  ASSERT_TRUE(WriteSavedGameFile(dir / "a.gxs", results, 120));
+  EXPECT_EQ(ReadBytes(dir / "a.gxs").size(), 480u);
+  const auto read = ReadSavedGameFile(dir / "a.gxs");
+  ASSERT_TRUE(read);
+  for (std::int32_t n = 1; n <= 120; ++n) EXPECT_EQ((*read)[n], results[n]);
+  for (std::int32_t n = 121; n <= 500; ++n) EXPECT_EQ((*read)[n], 0);
+}
+
+TEST(SavedGame, ShortAndLongFiles) {
+  const TResultTable empty = DecodeSavedGame({});
+  EXPECT_EQ(empty[1], 0);
+  const std::vector<std::uint8_t> six{0x25, 0, 0, 0, 0x34, 0x12};
+  const TResultTable partial = DecodeSavedGame(six);
+  EXPECT_EQ(partial[1], 37);
+  EXPECT_EQ(partial[2], 0x1234);
+  EXPECT_EQ(partial[3], 0);
+  std::vector<std::uint8_t> long_(2004, 0xFF);
+  long_[1999] = 0;  // entry 500: 0x00FFFFFF
+  const TResultTable full = DecodeSavedGame(long_);
+  EXPECT_EQ(full[1], -1);
+  EXPECT_EQ(full[500], 0x00FFFFFF);
+}
+
+TEST(SavedGame, FailuresLeaveEverythingAsItWas) {
+  TTempDir dir;
+  EXPECT_FALSE(ReadSavedGameFile(dir / "missing.gxs"));
+  EXPECT_FALSE(ReadSavedGameFile(dir.Path().string()));
+  TResultTable results;
+  results[1] = 5;
+  WriteBytes(dir / "old.gxs", {1, 0, 0, 0});
+  EXPECT_FALSE(WriteSavedGameFile(dir / "*.gxs", results, 1));
+  EXPECT_FALSE(WriteSavedGameFile(dir / "a?.gxs", results, 1));
+  EXPECT_FALSE(WriteSavedGameFile(dir / "no/dir.gxs", results, 1));
+  EXPECT_EQ(ReadBytes(dir / "old.gxs"), (std::vector<std::uint8_t>{1, 0, 0, 0}));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
+}
+
+TEST(Results, InsertAndDeleteKeepEachResultWithItsLevel) {
+  TResultTable results;
+  for (std::int32_t n = 1; n <= 10; ++n) results[n] = n * 10;
+  results.InsertAfter(4, 10);  // new level 5
+  EXPECT_EQ(results[4], 40);
+  EXPECT_EQ(results[5], 0);
+  EXPECT_EQ(results[6], 50);
+  EXPECT_EQ(results[11], 100);
+  results.Delete(5, 11);
+  for (std::int32_t n = 1; n <= 10; ++n) EXPECT_EQ(results[n], n * 10);
+  EXPECT_EQ(results[11], 100);  // beyond the count, kept
+  results.InsertAfter(10, 10);  // after the last level
+  EXPECT_EQ(results[11], 0);
+  results.Delete(11, 11);  // the last level: nothing moves
+  EXPECT_EQ(results[10], 100);
+}
+
+TEST(Results, AllSolvedLooksAtTheLevelsOnly) {
+  TResultTable results;
+  for (std::int32_t n = 1; n <= 3; ++n) results[n] = n;
+  EXPECT_TRUE(ComputeAllSolved(results, 3));
+  EXPECT_FALSE(ComputeAllSolved(results, 4));
+  results[2] = -4;  // negative counts as solved here
+  EXPECT_TRUE(ComputeAllSolved(results, 3));
+  results.ClearLevels(2);
+  EXPECT_EQ(results[3], 3);
+  EXPECT_FALSE(ComputeAllSolved(results, 3));
+}
+
+}  // namespace

@@ -1,0 +1,68 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "FileSearch.h"
+#include "GameWindow.h"
+#include "SteadyClock.h"
+#include "support/TempDir.h"
+
+namespace {
+
+TEST(Wildcards, MatchLikeAFileSearch) {
+  EXPECT_TRUE(MatchesWildcard("*.gxs", "noname.gxs"));
+  EXPECT_TRUE(MatchesWildcard("*.gxs", ".gxs"));
+  EXPECT_TRUE(MatchesWildcard("a?c*", "abc"));
+  EXPECT_TRUE(MatchesWildcard("*a*b*", "xxaxxbxx"));
+  EXPECT_FALSE(MatchesWildcard("*.gxs", "noname.gxs.bak"));
+  EXPECT_FALSE(MatchesWildcard("a?c", "ac"));
+  EXPECT_FALSE(MatchesWildcard(std::string(40, '*') + "b", std::string(5000, 'a')));
+}
+
+TEST(Wildcards, ExistenceNeedsAFirstMatchThatIsNoDirectory) {
+  TTempDir dir;
+  EXPECT_FALSE(FileExists(dir / "*.gxs"));
+  EXPECT_FALSE(FileExists(""));
+  WriteBytes(dir / "b.gxs", {});
+  EXPECT_TRUE(FileExists(dir / "*.gxs"));
+  EXPECT_TRUE(FileExists(dir / "b.gxs"));
+  EXPECT_TRUE(FileExists(dir / "?.gxs"));
+  std::filesystem::create_directory(dir / "a.gxs");
+  EXPECT_FALSE(FileExists(dir / "*.gxs"));  // the directory comes first
+  EXPECT_FALSE(FileExists(dir / "a.gxs"));
+  EXPECT_FALSE(FileExists(dir / "missing/*.gxs"));
+}
+
+// A clock whose every reading moves on by a fixed step, from near the wrap.
+class TSteppingClock : public TClock {
+ public:
+  std::int32_t Now = 2147483600;
+  int Reads = 0;
+  std::int32_t TickCount() override {
+    ++Reads;
+    return Now = static_cast<std::int32_t>(static_cast<std::uint32_t>(Now) + 7u);
+  }
+  void Sleep(int ms) override { Now = static_cast<std::int32_t>(static_cast<std::uint32_t>(Now) + static_cast<std::uint32_t>(ms)); }
+};
+
+TEST(Delay, WaitsMoreThanItsTimeAcrossTheWrap) {
+  TSteppingClock clock;
+  const std::int32_t start = clock.Now;
+  Delay(clock, 50);
+  const auto waited = static_cast<std::uint32_t>(clock.Now) - static_cast<std::uint32_t>(start);
+  EXPECT_GT(waited, 50u);
+  EXPECT_LT(waited, 80u);
+}
+
+TEST(Delay, TheRealClockSleepsInsteadOfSpinning) {
+  TSteadyClock clock;
+  const auto cpuBefore = std::clock();
+  const std::int32_t before = clock.TickCount();
+  Delay(clock, 200);
+  const std::int32_t waited = clock.TickCount() - before;
+  const double cpuMs = 1000.0 * static_cast<double>(std::clock() - cpuBefore) / CLOCKS_PER_SEC;
+  EXPECT_GT(waited, 200);
+  EXPECT_LT(cpuMs, waited / 4.0);
+}
+
+}  // namespace
