@@ -28,12 +28,12 @@ std::vector<std::uint8_t> EncodeLevelFile(const TLevelList& levels) {
 }
 
 bool ReadLevelFile(TLevelCollection& levels, const std::string& path, TLanguage language,
-                   TGameWindow& window) {
+                   TMessageBox& messages) {
   levels.Levels.Clear();
   const auto bytes =
       ReadFileHead(path, static_cast<std::size_t>(TLevelList::MaxLevels) * LevelRecSize);
   if (!bytes) {
-    window.ShowMessage(TMessageKind::Error, TextOf(TText::LevelFileNotFound, language));
+    messages.ShowMessage(TMessageKind::Error, TextOf(TText::LevelFileNotFound, language));
     return false;
   }
   for (const TLevelRec& rec : DecodeLevelFile(*bytes)) levels.Levels.Append(rec);
@@ -41,10 +41,10 @@ bool ReadLevelFile(TLevelCollection& levels, const std::string& path, TLanguage 
 }
 
 void SaveLevelFile(TLevelCollection& levels, const TBoard& board, TPlayState state,
-                   const std::string& path, TLanguage language, TGameWindow& window) {
+                   const std::string& path, TLanguage language, TMessageBox& messages) {
   if (state == psEditing) StoreBoardToLevel(board, levels.Levels[levels.CurrentLevel]);
   if (!WriteFileAtomically(path, EncodeLevelFile(levels.Levels))) {
-    window.ShowMessage(TMessageKind::Error, TextOf(TText::LevelFileNotCreatable, language));
+    messages.ShowMessage(TMessageKind::Error, TextOf(TText::LevelFileNotCreatable, language));
     return;
   }
   levels.LevelsChanged = false;

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "Board.h"
-#include "GameWindow.h"
+#include "Messages.h"
 #include "LevelList.h"
 #include "PlayState.h"
 
@@ -23,10 +23,10 @@ std::vector<std::uint8_t> EncodeLevelFile(const TLevelList& levels);
 // Fills the list from the file. False after telling the player that the
 // file cannot be read; the game cannot go on without levels.
 bool ReadLevelFile(TLevelCollection& levels, const std::string& path, TLanguage language,
-                   TGameWindow& window);
+                   TMessageBox& messages);
 
 // Writes the whole list, first storing the board when it is being edited.
 // A failure is reported and leaves the file as it was and LevelsChanged set,
 // so the edits are offered again.
 void SaveLevelFile(TLevelCollection& levels, const TBoard& board, TPlayState state,
-                   const std::string& path, TLanguage language, TGameWindow& window);
+                   const std::string& path, TLanguage language, TMessageBox& messages);

@@ -27,12 +27,12 @@ void BoardCellDown(TBoardPress& press, TMouseButton button, TCell cell) {
   TBoard& board = press.Board;
   if (press.State != psRunning || board.Tile(cell) == 0 || !board.Shown(cell)) return;
 
-  if (button == TMouseButton::Left) RotateForward(board, press.Window, cell);
-  if (button == TMouseButton::Right) RotateBackward(board, press.Window, cell);
+  if (button == TMouseButton::Left) RotateForward(board, press.Host, cell);
+  if (button == TMouseButton::Right) RotateBackward(board, press.Host, cell);
   board.SourceCol = cell.Col;
   board.SourceRow = cell.Row;
   press.LevelTouched = true;
   ComputeFlow(board);
-  AnimateFlow(board, press.Window);
-  if (IsSolved(board, press.State)) press.Window.LevelSolved();
+  AnimateFlow(board, press.Host);
+  if (IsSolved(board, press.State)) press.Host.LevelSolved();
 }

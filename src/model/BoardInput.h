@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "Board.h"
-#include "GameWindow.h"
+#include "BoardHost.h"
 #include "PlayState.h"
 
 enum class TMouseButton { Left, Right, Middle };
@@ -12,7 +12,7 @@ enum class TMouseButton { Left, Right, Middle };
 // What a press on the board works on. The game data own all of it.
 struct TBoardPress {
   TBoard& Board;
-  TGameWindow& Window;
+  TBoardHost& Host;
   const TPlayState& State;
   bool& LevelTouched;
   // Presses while editing go here; no editor means they do nothing.

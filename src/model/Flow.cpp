@@ -22,12 +22,12 @@ void FlowStep(TBoard& board, TCell from, int direction) {
     if (IsOpen(tile, d)) FlowStep(board, next, d);
 }
 
-void AnimateFlow(TBoard& board, TGameWindow& window) {
+void AnimateFlow(TBoard& board, TBoardHost& host) {
   if (board.ShownFlow == board.NewFlow) return;
-  window.PlaySoundCue(1);
+  host.PlaySoundCue(1);
   for (int phase = 0; phase < FlowPhaseCount; ++phase) {
-    window.DrawFlowPhase(phase);
-    Delay(window.Clock(), FrameDelayMs);
+    host.DrawFlowPhase(phase);
+    Delay(host.Clock(), FrameDelayMs);
   }
   board.ShownFlow = board.NewFlow;
 }

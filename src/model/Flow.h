@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Board.h"
-#include "GameWindow.h"
+#include "BoardHost.h"
 #include "PlayState.h"
 
 // Floods NewFlow from the flood start: the start cell is always wet, and so
@@ -11,7 +11,7 @@ void FlowStep(TBoard& board, TCell from, int direction);
 
 // The flow update: water sound and six phases when anything changed, then
 // the shown water becomes the new water.
-void AnimateFlow(TBoard& board, TGameWindow& window);
+void AnimateFlow(TBoard& board, TBoardHost& host);
 
 inline constexpr int FlowPhaseCount = 6;
 inline constexpr int FrameDelayMs = 50;

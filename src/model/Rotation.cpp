@@ -8,26 +8,26 @@ constexpr int FramesPerTurn = 3;
 constexpr int FramesPerKind = 12;
 
 // Draws the three frames first, first + step, first + 2 step, waiting between them.
-void DrawTurn(TGameWindow& window, TCell cell, int kind, int first, int step) {
+void DrawTurn(TBoardHost& host, TCell cell, int kind, int first, int step) {
   for (int i = 0; i < FramesPerTurn; ++i) {
-    if (i > 0) Delay(window.Clock(), FrameDelayMs);
+    if (i > 0) Delay(host.Clock(), FrameDelayMs);
     const int frame = ((first + i * step) % FramesPerKind + FramesPerKind) % FramesPerKind;
-    window.DrawRotationFrame(cell.Col, cell.Row, kind, frame);
+    host.DrawRotationFrame(cell.Col, cell.Row, kind, frame);
   }
 }
 
 }  // namespace
 
-void RotateForward(TBoard& board, TGameWindow& window, TCell cell) {
+void RotateForward(TBoard& board, TBoardHost& host, TCell cell) {
   const int kind = KindOf(board.Tile(cell));
   const int rotation = RotationOf(board.Tile(cell));
   board.Tile(cell) = MakeTileCode((rotation + 1) % 4, kind);
-  DrawTurn(window, cell, kind, 3 * rotation + 1, +1);
+  DrawTurn(host, cell, kind, 3 * rotation + 1, +1);
 }
 
-void RotateBackward(TBoard& board, TGameWindow& window, TCell cell) {
+void RotateBackward(TBoard& board, TBoardHost& host, TCell cell) {
   const int kind = KindOf(board.Tile(cell));
   const int rotation = RotationOf(board.Tile(cell));
   board.Tile(cell) = MakeTileCode((rotation + 3) % 4, kind);
-  DrawTurn(window, cell, kind, rotation == 0 ? 11 : 3 * rotation - 1, -1);
+  DrawTurn(host, cell, kind, rotation == 0 ? 11 : 3 * rotation - 1, -1);
 }

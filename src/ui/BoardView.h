@@ -3,12 +3,13 @@
 #include <QWidget>
 
 #include "BoardInput.h"
+#include "Messages.h"
 #include "LevelList.h"
 #include "SteadyClock.h"
 
 // The board surface: paints the working board and answers presses on it.
 // The pipes are drawn by code until the artwork sheets take over.
-class TBoardView : public QWidget, public TGameWindow {
+class TBoardView : public QWidget, public TBoardHost, public TMessageBox {
   Q_OBJECT
 
  public:

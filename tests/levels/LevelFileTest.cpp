@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "LevelFile.h"
-#include "support/FakeWindow.h"
+#include "support/FakeBoardHost.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -24,12 +24,12 @@ std::vector<std::uint8_t> RecordBytes(int count, std::uint8_t firstTile = 1) {
 struct LevelFileTest : ::testing::Test {
   TTempDir Dir;
   std::string Path = Dir / "gurx.dat";
-  TFakeWindow Window;
+  TFakeBoardHost Host;
   TLevelCollection Levels;
 
   int32_t Read(const std::vector<std::uint8_t>& bytes) {
     WriteBytes(Path, bytes);
-    EXPECT_TRUE(ReadLevelFile(Levels, Path, lgEnglish, Window));
+    EXPECT_TRUE(ReadLevelFile(Levels, Path, lgEnglish, Host));
     return Levels.Levels.LevelCount();
   }
 };
@@ -67,15 +67,15 @@ TEST_F(LevelFileTest, BadBytesAreMadeValid) {
 TEST_F(LevelFileTest, ReadOnlyFilesAreRead) {
   WriteBytes(Path, RecordBytes(4));
   ::chmod(Path.c_str(), 0444);
-  EXPECT_TRUE(ReadLevelFile(Levels, Path, lgEnglish, Window));
+  EXPECT_TRUE(ReadLevelFile(Levels, Path, lgEnglish, Host));
   EXPECT_EQ(Levels.Levels.LevelCount(), 4);
 }
 
 TEST_F(LevelFileTest, MissingOrUnreadableFilesAreReportedInTheLanguage) {
-  EXPECT_FALSE(ReadLevelFile(Levels, Dir / "none.dat", lgEnglish, Window));
-  EXPECT_FALSE(ReadLevelFile(Levels, Dir.Path().string(), lgGerman, Window));
-  EXPECT_FALSE(ReadLevelFile(Levels, Dir / "none.dat", lgUnset, Window));
-  EXPECT_EQ(Window.Messages,
+  EXPECT_FALSE(ReadLevelFile(Levels, Dir / "none.dat", lgEnglish, Host));
+  EXPECT_FALSE(ReadLevelFile(Levels, Dir.Path().string(), lgGerman, Host));
+  EXPECT_FALSE(ReadLevelFile(Levels, Dir / "none.dat", lgUnset, Host));
+  EXPECT_EQ(Host.Messages,
             (std::vector<std::string>{
                 "Can't find file GURX.DAT. Program aborted.",
                 "Datei GURX.DAT konnte nicht gefunden werden. Programm wird abgebrochen.",
@@ -90,15 +90,15 @@ TEST_F(LevelFileTest, SavingWritesEveryLevelAndStoresTheEditedBoard) {
   LoadLevelToBoard(board, Levels.Levels[2]);
   board.Tile({3, 5}) = 4;
 
-  SaveLevelFile(Levels, board, psRunning, Path, lgEnglish, Window);
+  SaveLevelFile(Levels, board, psRunning, Path, lgEnglish, Host);
   EXPECT_EQ(ReadBytes(Path), RecordBytes(3));  // a played board is never stored
   EXPECT_FALSE(Levels.LevelsChanged);
 
-  SaveLevelFile(Levels, board, psEditing, Path, lgEnglish, Window);
+  SaveLevelFile(Levels, board, psEditing, Path, lgEnglish, Host);
   const auto saved = ReadBytes(Path);
   ASSERT_EQ(saved.size(), 3 * LevelRecSize);
   EXPECT_EQ(saved[LevelRecSize + 20], 4);
-  EXPECT_TRUE(Window.Messages.empty());
+  EXPECT_TRUE(Host.Messages.empty());
 }
 
 TEST_F(LevelFileTest, AFailedSaveKeepsTheFileAndTheChanges) {
@@ -109,13 +109,13 @@ TEST_F(LevelFileTest, AFailedSaveKeepsTheFileAndTheChanges) {
   LoadLevelToBoard(board, TLevelBuilder{}.Tile(1, 1, 5).Rec);
   ::chmod(Path.c_str(), 0444);
 
-  SaveLevelFile(Levels, board, psEditing, Path, lgGerman, Window);
-  EXPECT_EQ(Window.Messages, (std::vector<std::string>{"Datei GURX.DAT kann nicht angelegt werden."}));
+  SaveLevelFile(Levels, board, psEditing, Path, lgGerman, Host);
+  EXPECT_EQ(Host.Messages, (std::vector<std::string>{"Datei GURX.DAT kann nicht angelegt werden."}));
   EXPECT_TRUE(Levels.LevelsChanged);
   EXPECT_EQ(ReadBytes(Path), RecordBytes(2));
 
-  SaveLevelFile(Levels, board, psEditing, Dir / "no-such-dir/gurx.dat", lgEnglish, Window);
-  EXPECT_EQ(Window.Messages.back(), "Cannot create GURX.DAT.");
+  SaveLevelFile(Levels, board, psEditing, Dir / "no-such-dir/gurx.dat", lgEnglish, Host);
+  EXPECT_EQ(Host.Messages.back(), "Cannot create GURX.DAT.");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Dir.Path()), {}), 1);
 }
 

@@ -3,13 +3,13 @@
 #include "BoardInput.h"
 #include "Flow.h"
 #include "Rotation.h"
-#include "support/FakeWindow.h"
+#include "support/FakeBoardHost.h"
 
 namespace {
 
-std::vector<std::string> Frames(const TFakeWindow& window) {
+std::vector<std::string> Frames(const TFakeBoardHost& host) {
   std::vector<std::string> frames;
-  for (const auto& event : window.Events)
+  for (const auto& event : host.Events)
     if (event.starts_with("frame")) frames.push_back(event.substr(event.rfind('f')));
   return frames;
 }
@@ -32,48 +32,48 @@ TEST(Turning, FramesEndOnTheRestingPictureOfTheNewRotation) {
       {"f11", "f10", "f9"}, {"f2", "f1", "f0"}, {"f5", "f4", "f3"}, {"f8", "f7", "f6"}};
   for (int r = 0; r < 4; ++r) {
     TBoard board;
-    TFakeWindow forwardWindow, backwardWindow;
+    TFakeBoardHost forwardHost, backwardHost;
     board.Tile({1, 1}) = MakeTileCode(r, tkTee);
-    RotateForward(board, forwardWindow, {1, 1});
+    RotateForward(board, forwardHost, {1, 1});
     EXPECT_EQ(board.Tile({1, 1}), MakeTileCode((r + 1) % 4, tkTee));
-    EXPECT_EQ(Frames(forwardWindow), forward[static_cast<std::size_t>(r)]);
+    EXPECT_EQ(Frames(forwardHost), forward[static_cast<std::size_t>(r)]);
     board.Tile({1, 1}) = MakeTileCode(r, tkTee);
-    RotateBackward(board, backwardWindow, {1, 1});
+    RotateBackward(board, backwardHost, {1, 1});
     EXPECT_EQ(board.Tile({1, 1}), MakeTileCode((r + 3) % 4, tkTee));
-    EXPECT_EQ(Frames(backwardWindow), backward[static_cast<std::size_t>(r)]);
+    EXPECT_EQ(Frames(backwardHost), backward[static_cast<std::size_t>(r)]);
   }
 }
 
 TEST(Turning, TwoWaitsBetweenThreeFramesAndTheKindStays) {
   TBoard board;
-  TFakeWindow window;
+  TFakeBoardHost host;
   board.Tile({3, 2}) = 3;
-  RotateForward(board, window, {3, 2});
-  EXPECT_EQ(window.Events, (std::vector<std::string>{"frame 3,2 kind 3 f1", "wait 51",
+  RotateForward(board, host, {3, 2});
+  EXPECT_EQ(host.Events, (std::vector<std::string>{"frame 3,2 kind 3 f1", "wait 51",
                                                      "frame 3,2 kind 3 f2", "wait 51",
                                                      "frame 3,2 kind 3 f3"}));
-  for (int i = 0; i < 3; ++i) RotateForward(board, window, {3, 2});
+  for (int i = 0; i < 3; ++i) RotateForward(board, host, {3, 2});
   EXPECT_EQ(board.Tile({3, 2}), 3);
-  RotateBackward(board, window, {3, 2});
-  RotateForward(board, window, {3, 2});
+  RotateBackward(board, host, {3, 2});
+  RotateForward(board, host, {3, 2});
   EXPECT_EQ(board.Tile({3, 2}), 3);
 }
 
 // A level in play, started as the game starts one.
 struct TPlayFixture {
   TBoard Board;
-  TFakeWindow Window;
+  TFakeBoardHost Host;
   TPlayState State = psRunning;
   bool Touched = false;
   std::vector<TCell> EditorPresses;
-  TBoardPress Press{Board, Window, State, Touched,
+  TBoardPress Press{Board, Host, State, Touched,
                     [this](TMouseButton, TCell cell) { EditorPresses.push_back(cell); }};
 
   explicit TPlayFixture(const TLevelBuilder& level) {
     LoadLevelToBoard(Board, level.Rec);
     ComputeFlow(Board);
-    AnimateFlow(Board, Window);
-    Window.Events.clear();
+    AnimateFlow(Board, Host);
+    Host.Events.clear();
   }
   void Press_(TMouseButton button, int col, int row) { BoardCellDown(Press, button, {col, row}); }
 };
@@ -90,7 +90,7 @@ TEST(Press, IgnoredPressesChangeNothing) {
     game.State = state;
     game.Press_(TMouseButton::Left, 2, 1);
   }
-  EXPECT_TRUE(game.Window.Events.empty());
+  EXPECT_TRUE(game.Host.Events.empty());
   EXPECT_FALSE(game.Touched);
   EXPECT_EQ(game.Board.Tiles, before.Tiles);
 }
@@ -103,18 +103,18 @@ TEST(Press, TurnMovesTheFloodStartAndDriesWhatItCutsOff) {
   EXPECT_TRUE(game.Board.Shown({2, 1}));
   EXPECT_FALSE(game.Board.Shown({1, 1}));  // the level's own start dried up
   EXPECT_FALSE(game.Board.Shown({3, 1}));
-  EXPECT_EQ(game.Window.Events[5], "cue 1");
-  game.Window.Events.clear();
+  EXPECT_EQ(game.Host.Events[5], "cue 1");
+  game.Host.Events.clear();
   game.Press_(TMouseButton::Left, 1, 1);  // dry now: cannot be pressed
-  EXPECT_TRUE(game.Window.Events.empty());
+  EXPECT_TRUE(game.Host.Events.empty());
 }
 
 TEST(Press, TurningACrossChangesNoWater) {
   TPlayFixture game(TLevelBuilder{}.Tile(1, 1, 5).Tile(2, 1, 17).Tile(5, 5, 3));
   game.Press_(TMouseButton::Right, 1, 1);
   EXPECT_EQ(game.Board.Tile({1, 1}), 29);
-  EXPECT_EQ(Frames(game.Window), (std::vector<std::string>{"f11", "f10", "f9"}));
-  EXPECT_EQ(game.Window.Events.size(), 5u);  // three frames, two waits, no water
+  EXPECT_EQ(Frames(game.Host), (std::vector<std::string>{"f11", "f10", "f9"}));
+  EXPECT_EQ(game.Host.Events.size(), 5u);  // three frames, two waits, no water
 }
 
 TEST(Press, MiddleButtonOnlyMovesTheStartAndSolvesAJoinedLevel) {
@@ -123,7 +123,7 @@ TEST(Press, MiddleButtonOnlyMovesTheStartAndSolvesAJoinedLevel) {
   EXPECT_EQ(game.Board.Tile({3, 1}), 17);
   EXPECT_EQ(game.Board.Source(), (TCell{3, 1}));
   EXPECT_TRUE(game.Touched);
-  EXPECT_EQ(game.Window.Events, (std::vector<std::string>{"solved"}));
+  EXPECT_EQ(game.Host.Events, (std::vector<std::string>{"solved"}));
 }
 
 TEST(Press, SolvesOnlyWhenTheTurnJoinsEveryTile) {
@@ -133,10 +133,10 @@ TEST(Press, SolvesOnlyWhenTheTurnJoinsEveryTile) {
   game.Press_(TMouseButton::Left, 1, 1);  // up, left: both ends dry
   EXPECT_FALSE(game.Board.Shown({2, 1}));
   game.Press_(TMouseButton::Right, 1, 1);  // back to right, up
-  EXPECT_EQ(game.Window.Solves, 0);
+  EXPECT_EQ(game.Host.Solves, 0);
   game.Press_(TMouseButton::Right, 1, 1);  // right, down: everything joined
-  EXPECT_EQ(game.Window.Solves, 1);
-  EXPECT_EQ(game.Window.Events.back(), "solved");
+  EXPECT_EQ(game.Host.Solves, 1);
+  EXPECT_EQ(game.Host.Events.back(), "solved");
 }
 
 TEST(Press, EditingHandsThePressToTheEditor) {
@@ -144,7 +144,7 @@ TEST(Press, EditingHandsThePressToTheEditor) {
   game.State = psEditing;
   game.Press_(TMouseButton::Left, 9, 7);
   EXPECT_EQ(game.EditorPresses, (std::vector<TCell>{{9, 7}}));
-  EXPECT_TRUE(game.Window.Events.empty());
+  EXPECT_TRUE(game.Host.Events.empty());
   EXPECT_FALSE(game.Touched);
 }
 

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "Board.h"
-#include "support/FakeWindow.h"
+#include "support/FakeBoardHost.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "Flow.h"
-#include "support/FakeWindow.h"
+#include "support/FakeBoardHost.h"
 
 namespace {
 
@@ -55,22 +55,22 @@ TEST(Flood, ARingAndABranchAreWetOnce) {
 
 TEST(FlowUpdate, UnchangedWaterReturnsAtOnce) {
   TBoard board = Flooded(TLevelBuilder{});
-  TFakeWindow window;
-  AnimateFlow(board, window);
-  EXPECT_TRUE(window.Events.empty());
-  EXPECT_EQ(window.Now, 0);
+  TFakeBoardHost host;
+  AnimateFlow(board, host);
+  EXPECT_TRUE(host.Events.empty());
+  EXPECT_EQ(host.Now, 0);
 }
 
 TEST(FlowUpdate, PlaysTheWaterCueThenSixPacedPhases) {
   TBoard board = Flooded(TLevelBuilder{}.Tile(1, 1, 1).Tile(2, 1, 17));
-  TFakeWindow window;
-  AnimateFlow(board, window);
+  TFakeBoardHost host;
+  AnimateFlow(board, host);
   std::vector<std::string> expected{"cue 1"};
   for (int j = 0; j < 6; ++j) {
     expected.push_back("phase " + std::to_string(j));
     expected.push_back("wait 51");
   }
-  EXPECT_EQ(window.Events, expected);
+  EXPECT_EQ(host.Events, expected);
   EXPECT_EQ(board.ShownFlow, board.NewFlow);
 }
 

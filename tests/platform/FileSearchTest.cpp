@@ -3,7 +3,8 @@
 #include <filesystem>
 
 #include "FileSearch.h"
-#include "GameWindow.h"
+#include "BoardHost.h"
+#include "Messages.h"
 #include "SteadyClock.h"
 #include "support/TempDir.h"
 

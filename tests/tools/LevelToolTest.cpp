@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <sstream>
 
-#include "support/FakeWindow.h"
+#include "support/FakeBoardHost.h"
 #include "support/TempDir.h"
 
 namespace {

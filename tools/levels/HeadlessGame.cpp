@@ -2,7 +2,7 @@
 
 #include "Flow.h"
 
-void TSilentWindow::LevelSolved() {
+void TSilentHost::LevelSolved() {
   state_ = psSolved;
   solved_ = true;
 }
@@ -10,5 +10,5 @@ void TSilentWindow::LevelSolved() {
 THeadlessGame::THeadlessGame(const TLevelRec& rec) {
   LoadLevelToBoard(Board, rec);
   ComputeFlow(Board);
-  AnimateFlow(Board, Window);
+  AnimateFlow(Board, Host);
 }

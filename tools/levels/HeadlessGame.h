@@ -2,12 +2,13 @@
 
 #include "BoardInput.h"
 #include "LevelRec.h"
+#include "Messages.h"
 
-// A window that draws nothing and whose clock moves only when waited on;
+// A board host that draws nothing and whose clock moves only when waited on;
 // a solve freezes the board as the game does.
-class TSilentWindow : public TGameWindow, public TClock {
+class TSilentHost : public TBoardHost, public TMessageBox, public TClock {
  public:
-  explicit TSilentWindow(TPlayState& state) : state_(state) {}
+  explicit TSilentHost(TPlayState& state) : state_(state) {}
   void DrawRotationFrame(int, int, int, int) override {}
   void DrawFlowPhase(int) override {}
   void PlaySoundCue(int) override {}
@@ -29,8 +30,8 @@ struct THeadlessGame {
   TPlayState State = psRunning;
   bool LevelTouched = false;
   TBoard Board;
-  TSilentWindow Window{State};
-  TBoardPress Press{Board, Window, State, LevelTouched, {}};
+  TSilentHost Host{State};
+  TBoardPress Press{Board, Host, State, LevelTouched, {}};
 
   explicit THeadlessGame(const TLevelRec& rec);
   THeadlessGame(const THeadlessGame&) = delete;

@@ -23,8 +23,8 @@ struct TBadUse : std::runtime_error {
 TLevelList LoadLevels(const std::string& path) {
   TLevelCollection levels;
   TPlayState unused = psRunning;
-  TSilentWindow window(unused);
-  if (!ReadLevelFile(levels, path, lgEnglish, window))
+  TSilentHost host(unused);
+  if (!ReadLevelFile(levels, path, lgEnglish, host))
     throw TBadUse("cannot read level file " + path);
   return levels.Levels;
 }
@@ -85,7 +85,7 @@ void ShowOrPlay(const std::vector<std::string>& args, std::ostream& out) {
   THeadlessGame game(levels[n]);
   for (const TMove& move : moves) BoardCellDown(game.Press, move.Button, move.Cell);
   out << Header(levels, n) << "\n" << BoardText(game.Board);
-  if (play) out << (game.Window.Solved() ? "solved" : "not solved") << "\n";
+  if (play) out << (game.Host.Solved() ? "solved" : "not solved") << "\n";
 }
 
 }  // namespace

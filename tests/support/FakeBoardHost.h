@@ -3,12 +3,13 @@
 #include <string>
 #include <vector>
 
-#include "GameWindow.h"
+#include "BoardHost.h"
+#include "Messages.h"
 #include "LevelRec.h"
 
-// Records everything the rules ask of the window, in order, against a
+// Records everything the rules ask of the game around the board, in order, against a
 // clock that moves only when someone waits.
-class TFakeWindow : public TGameWindow, public TClock {
+class TFakeBoardHost : public TBoardHost, public TMessageBox, public TClock {
  public:
   std::vector<std::string> Events;
   std::vector<std::string> Messages;
