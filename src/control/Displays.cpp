@@ -1,0 +1,95 @@
+// The time and level displays, the title, the gauge and the window's texts.
+#include <algorithm>
+#include <array>
+
+#include "Game.h"
+
+namespace {
+
+struct TControlText {
+  TControl Control;
+  TText Text;
+  bool Caption;  // else a hint
+};
+
+constexpr std::array<TControlText, 20> WindowTexts{{
+    {TControl::LoadBtn, TText::LoadHint, false},
+    {TControl::SaveBtn, TText::SaveHint, false},
+    {TControl::OptionBtn, TText::OptionHint, false},
+    {TControl::NewGameBtn, TText::NewGameHint, false},
+    {TControl::RestartBtn, TText::RestartHint, false},
+    {TControl::SoundBtn, TText::SoundHint, false},
+    {TControl::RulesBtn, TText::RulesHint, false},
+    {TControl::PauseBtn, TText::PauseHint, false},
+    {TControl::ExitBtn, TText::ExitHint, false},
+    {TControl::MixBtn, TText::MixHint, false},
+    {TControl::DeleteBtn, TText::DeleteHint, false},
+    {TControl::InsertBtn, TText::InsertHint, false},
+    {TControl::InfoBtn, TText::InfoHint, false},
+    {TControl::NimbleplayBtn, TText::NimbleplayHint, false},
+    {TControl::Pausetext, TText::PauseText, true},
+    {TControl::sUpBtn, TText::UpHint, false},
+    {TControl::sDownBtn, TText::DownHint, false},
+    {TControl::levelScroll, TText::LevelBarHint, false},
+    {TControl::TimeLabel, TText::TimeCaption, true},
+    {TControl::levellabel, TText::LevelCaption, true},
+}};
+
+}  // namespace
+
+TDisplayDigits ThreeDigits(std::int32_t value) {
+  value = std::clamp(value, 0, 999);
+  const std::array<int, 3> places{value / 100 % 10, value / 10 % 10, value % 10};
+  TDisplayDigits digits;
+  bool leading = true;
+  for (std::size_t i = 0; i < places.size(); ++i) {
+    if (places[i] == 0 && leading && i < 2) continue;
+    leading = false;
+    digits[i] = places[i];
+  }
+  return digits;
+}
+
+void TGame::timboxPaint() { window_.DrawTimeDisplay(ThreeDigits(data_.TimeLeft)); }
+
+void TGame::levelboxPaint() {
+  const std::int32_t level = data_.CurrentLevel;
+  const bool solved = level >= 1 && level <= TResultTable::Size && data_.Results[level] > 0;
+  window_.DrawLevelDisplay(ThreeDigits(level), solved);
+  window_.SetHint(TControl::levelbox,
+                  TextOf(TText::LevelHint, data_.Language, std::to_string(level),
+                         TextOf(solved ? TText::LevelSolvedWord : TText::LevelUnsolvedWord,
+                                data_.Language)));
+}
+
+void TGame::UpdateTitleAndGauge() {
+  std::string title = GameTitle;
+  if (data_.Mode != gmEditor && !data_.GameFileName.empty())
+    title += TextOf(TText::TitleGame, data_.Language, FileNamePart(data_.GameFileName));
+  title += TextOf(data_.Mode == gmPractice    ? TText::TitlePractice
+                  : data_.Mode == gmChallenge ? TText::TitleChallenge
+                                              : TText::TitleEditor,
+                  data_.Language);
+  levelboxPaint();
+  window_.SetTitle(title);
+
+  const std::int32_t count = data_.Levels.LevelCount();
+  int solved = 0;
+  for (std::int32_t n = 1; n <= std::min(count, TResultTable::Size); ++n)
+    if (data_.Results[n] > 0) ++solved;
+  window_.SetGauge(count, solved);
+  window_.SetHint(TControl::gsol, TextOf(TText::GaugeHint, data_.Language, std::to_string(solved),
+                                         std::to_string(count)));
+}
+
+void TGame::ApplyLanguage() {
+  for (const TControlText& entry : WindowTexts) {
+    const std::string text = TextOf(entry.Text, data_.Language);
+    if (entry.Caption)
+      window_.SetCaption(entry.Control, text);
+    else
+      window_.SetHint(entry.Control, text);
+  }
+  timboxPaint();
+  UpdateTitleAndGauge();
+}

@@ -1,0 +1,111 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <random>
+#include <string>
+
+#include "BoardInput.h"
+#include "GameData.h"
+#include "GameWindow.h"
+#include "LevelBar.h"
+#include "Settings.h"
+#include "Texts.h"
+
+// The main window's handlers, without the window: every rule of play,
+// start-up and shut-down, reaching the screen only through TGameWindow.
+class TGame : public TBoardHost {
+ public:
+  TGame(TGameWindow& window, TSoundPlayer& sound, THelpViewer& help);
+  TGame(const TGame&) = delete;
+  TGame& operator=(const TGame&) = delete;
+
+  TGameData& Data() { return data_; }
+  const TGameData& Data() const { return data_; }
+  TLevelBar& LevelBar() { return levelBar_; }
+  std::mt19937& Random() { return random_; }
+  // Presses on the board while editing; the editor fills it in.
+  std::function<void(TMouseButton, TCell)> EditorMouseDown;
+
+  // Start-up and shut-down.
+  void FormCreate(const std::string& programDir, const std::string& settingsPath);
+  void FormActivate();
+  // The close box, the exit button and every other close: true when the window may close.
+  bool CloseRequested();
+  bool FormCloseQuery();
+  void FormClose();
+  void FormDestroy();
+
+  // Play.
+  void SetPlayState(TPlayState state);
+  void Pause();
+  void boxClick();
+  void boxMouseDown(TMouseButton button, int x, int y);
+  void TimerTimer();
+  void LevelSolved() override;
+  void OptionBtnClick();
+  void ExitBtnClick();
+  void info();
+  void TongBtnClick();
+
+  // Choosing and starting levels.
+  void StartLevel(std::int32_t n);
+  void levelScrollChange();
+  void sUpBtnClick() { StartNextUnsolved(+1); }
+  void sDownBtnClick() { StartNextUnsolved(-1); }
+  void RestartBtnClick();
+  void NewGameBtnClick();
+  // Every paint of the board surface: the first one aligns state and level bar.
+  void boxPaint();
+
+  // Saved games and the level file.
+  void SaveBtnClick();
+  void LoadBtnClick();
+  bool ReadRememberedGame();
+  void SaveGame();
+  void LoadGame();
+
+  // Sound and help.
+  void PlaySoundCue(int cue) override;
+  void rules();
+  void NimbleplayBtnClick();
+
+  // Displays and texts.
+  void timboxPaint();
+  void levelboxPaint();
+  void UpdateTitleAndGauge();
+  void ApplyLanguage();
+
+  // The board host: frames and phases go straight to the window.
+  void DrawRotationFrame(int col, int row, int kind, int frame) override;
+  void DrawFlowPhase(int phase) override;
+  TClock& Clock() override;
+
+ private:
+  bool LevelInPlay() const;
+  void DrawAllCells();
+  void StartNextUnsolved(int direction);
+  void MoveWindowFromSettings();
+  void WriteSettings();
+  std::string SaveProposal() const;
+
+  TGameData data_;
+  TGameWindow& window_;
+  TSoundPlayer& sound_;
+  THelpViewer& help_;
+  std::optional<TSettings> settings_;
+  std::mt19937 random_;
+  TLevelBar levelBar_;
+  bool firstPaint_ = false;
+  bool startupRan_ = false;
+  bool closing_ = false;
+};
+
+// Places of a three-place display, hundreds first: leading zeros blank, the
+// ones always shown. Values outside 0..999 show their nearest end.
+TDisplayDigits ThreeDigits(std::int32_t value);
+
+// Path of the saved game the save window names: the directory, a separator
+// unless it is the root, the name, its extension made ".gxs".
+std::string SavePathFrom(const std::string& directory, const std::string& fileName);
+std::string FileNamePart(const std::string& path);

@@ -1,0 +1,127 @@
+// Play states, the clock, solving, the mode button and the close question.
+#include "Flow.h"
+#include "Game.h"
+
+TGame::TGame(TGameWindow& window, TSoundPlayer& sound, THelpViewer& help)
+    : window_(window),
+      sound_(sound),
+      help_(help),
+      levelBar_([this](int position, int maximum) { window_.ShowLevelBar(position, maximum); },
+                [this] { levelScrollChange(); }) {}
+
+void TGame::SetPlayState(TPlayState state) {
+  data_.State = state;
+  const bool editing = state == psEditing;
+  window_.SetVisible(TControl::LoadBtn, !editing);
+  window_.SetVisible(TControl::SaveBtn, true);
+  window_.SetVisible(TControl::PauseBtn, !editing);
+  window_.SetEnabled(TControl::PauseBtn, state == psRunning);
+  window_.SetVisible(TControl::Palette, editing);
+  window_.SetVisible(TControl::Pausetext, state == psPaused);
+  window_.SetVisible(TControl::RestartBtn, !editing);
+  window_.SetVisible(TControl::NewGameBtn, !editing);
+  window_.SetVisible(TControl::DeleteBtn, editing);
+  window_.SetVisible(TControl::InsertBtn, editing);
+  window_.SetVisible(TControl::MixBtn, editing);
+  ApplyLanguage();
+}
+
+// The pause button is enabled only while running.
+void TGame::Pause() {
+  if (data_.State == psRunning) SetPlayState(psPaused);
+}
+
+void TGame::boxClick() {
+  if (data_.State == psPaused) SetPlayState(psRunning);
+}
+
+void TGame::boxMouseDown(TMouseButton button, int x, int y) {
+  TBoardPress press{data_.Board, *this, data_.State, data_.LevelTouched, EditorMouseDown};
+  ::boxMouseDown(press, button, x, y);
+}
+
+void TGame::TimerTimer() {
+  if (data_.State != psRunning) return;
+  if (data_.Mode == gmPractice || data_.TimeLeft > 0) {
+    --data_.TimeLeft;
+  } else {
+    window_.SetClockOn(false);
+    SetPlayState(psTimeOver);
+    PlaySoundCue(4);
+    window_.ShowDialog(TDialog::TooSlow);
+  }
+  timboxPaint();
+}
+
+void TGame::LevelSolved() {
+  window_.SetClockOn(false);
+  PlaySoundCue(2);
+  SetPlayState(psSolved);
+  window_.ShowDialog(TDialog::Solved);
+  if (data_.Mode == gmPractice) return;
+  std::int32_t& result = data_.Results[data_.CurrentLevel];
+  if (result == 0) result = data_.TimeLeft;
+  levelboxPaint();
+  UpdateTitleAndGauge();
+  if (data_.AllSolved) return;
+  data_.AllSolved = ComputeAllSolved(data_.Results, data_.Levels.LevelCount());
+  if (data_.AllSolved) window_.ShowDialog(TDialog::AllSolved);
+}
+
+void TGame::OptionBtnClick() {
+  data_.Mode = static_cast<TGameMode>((data_.Mode + 1) % 3);
+  if (data_.Mode != gmEditor) {
+    StartLevel(data_.CurrentLevel);
+    SetPlayState(psRunning);  // also after a refused restart, which lifts a pause
+  } else {
+    LoadLevelToBoard(data_.Board, data_.Levels[data_.CurrentLevel]);
+    ComputeFlow(data_.Board);
+    DrawAllCells();
+    SetPlayState(psEditing);
+  }
+  window_.DrawCell(data_.Board.SourceCol, data_.Board.SourceRow);
+}
+
+void TGame::ExitBtnClick() { window_.CloseMainWindow(); }
+
+bool TGame::FormCloseQuery() {
+  window_.SetClockOn(false);
+  const bool close = window_.ShowDialog(TDialog::EndGame) == mrYes;
+  window_.SetClockOn(true);
+  return close;
+}
+
+bool TGame::CloseRequested() {
+  if (closing_) return true;  // a failure inside the shut-down closes nothing twice
+  if (!FormCloseQuery()) return false;
+  FormClose();
+  return true;
+}
+
+void TGame::info() {
+  window_.SetClockOn(false);
+  window_.ShowDialog(TDialog::Info);
+  window_.SetClockOn(true);
+}
+
+void TGame::TongBtnClick() {
+  window_.ShowLanguageWindow(data_.Language);
+  ApplyLanguage();
+}
+
+bool TGame::LevelInPlay() const {
+  return data_.Mode == gmChallenge && (data_.State == psRunning || data_.State == psPaused);
+}
+
+void TGame::DrawAllCells() {
+  for (int col = 1; col <= BoardCols; ++col)
+    for (int row = 1; row <= BoardRows; ++row) window_.DrawCell(col, row);
+}
+
+void TGame::DrawRotationFrame(int col, int row, int kind, int frame) {
+  window_.DrawRotationFrame(col, row, kind, frame);
+}
+
+void TGame::DrawFlowPhase(int phase) { window_.DrawFlowPhase(phase); }
+
+TClock& TGame::Clock() { return window_.Clock(); }

@@ -1,0 +1,17 @@
+#include "LevelBar.h"
+
+#include <algorithm>
+
+void TLevelBar::SetPosition(int position) {
+  position = std::clamp(position, Minimum, std::max(Minimum, maximum_));
+  if (position == position_) return;
+  position_ = position;
+  if (onShow_) onShow_(position_, maximum_);
+  if (onChange_) onChange_();
+}
+
+void TLevelBar::SetMaximum(int maximum) {
+  maximum_ = std::max(Minimum, maximum);
+  if (onShow_) onShow_(position_, maximum_);
+  SetPosition(position_);
+}

@@ -1,0 +1,78 @@
+// Starting levels and the controls that choose them.
+#include "Flow.h"
+#include "Game.h"
+
+namespace {
+constexpr std::int32_t SecondsPerTile = 4;
+}  // namespace
+
+void TGame::StartLevel(std::int32_t n) {
+  if (data_.Levels.LevelCount() == 0) return;
+  n = LevelInRange(n, data_.Levels.LevelCount());
+  if (LevelInPlay() && data_.LevelTouched &&
+      window_.ShowDialog(TDialog::GiveUpLevel) == mrNo)
+    return;
+  window_.DrawBackdrop();
+  if (data_.State == psEditing && data_.LevelTouched &&
+      window_.ShowDialog(TDialog::TakeChanges) == mrOk)
+    StoreBoardToLevel(data_.Board, data_.Levels[data_.CurrentLevel]);
+  data_.CurrentLevel = n;
+  LoadLevelToBoard(data_.Board, data_.Levels[n]);
+  data_.TimeLeft = SecondsPerTile * TileCount(data_.Levels[n]);
+  ComputeFlow(data_.Board);
+  DrawAllCells();
+  AnimateFlow(data_.Board, *this);
+  data_.LevelTouched = false;
+  SetPlayState(data_.Mode == gmEditor ? psEditing : psRunning);
+  UpdateTitleAndGauge();
+  window_.SetClockOn(true);
+}
+
+void TGame::levelScrollChange() {
+  StartLevel(levelBar_.LevelAtPosition());
+  timboxPaint();
+  UpdateTitleAndGauge();
+}
+
+void TGame::StartNextUnsolved(int direction) {
+  const std::int32_t count = data_.Levels.LevelCount();
+  std::int32_t level = data_.CurrentLevel;
+  std::int32_t steps = 0;
+  do {
+    ++steps;
+    level += direction;
+    if (level > count) level = 1;
+    if (level < 1) level = count;
+  } while (data_.Results[level] != 0 && steps < count);
+  if (steps >= count) return;
+  StartLevel(level);
+  levelBar_.SetPosition(levelBar_.PositionOfLevel(level));  // may start it a second time
+  UpdateTitleAndGauge();
+}
+
+void TGame::RestartBtnClick() {
+  if (LevelInPlay() && window_.ShowDialog(TDialog::GiveUpLevel) == mrNo) return;
+  StartLevel(data_.CurrentLevel);
+}
+
+void TGame::NewGameBtnClick() {
+  if (LevelInPlay() && window_.ShowDialog(TDialog::GiveUpGame) != mrOk) return;
+  data_.CurrentLevel = 1;
+  levelBar_.SetPosition(levelBar_.PositionOfLevel(1));
+  data_.Results.ClearLevels(data_.Levels.LevelCount());
+  StartLevel(data_.CurrentLevel);
+  UpdateTitleAndGauge();
+}
+
+void TGame::boxPaint() {
+  if (firstPaint_) {
+    SetPlayState(data_.State);
+    levelBar_.SetPosition(data_.Levels.LevelCount() - data_.CurrentLevel + 1);
+    firstPaint_ = false;
+  }
+  window_.DrawBackdrop();
+  DrawAllCells();
+  timboxPaint();
+  levelboxPaint();
+  UpdateTitleAndGauge();
+}

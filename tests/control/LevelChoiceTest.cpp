@@ -1,0 +1,104 @@
+#include "control/GameFixture.h"
+
+namespace {
+
+using Strings = std::vector<std::string>;
+
+TEST_F(GameTest, LevelBarRunsReversedAndStartsAtEveryChange) {
+  StartUp(120);
+  EXPECT_EQ(Window.BarMaximum, 120);
+  EXPECT_EQ(Window.BarPosition, 120);  // level 1 at the bottom end
+  Game.LevelBar().SetPosition(1);
+  EXPECT_EQ(Data.CurrentLevel, 120);
+  Game.LevelBar().Step(TLevelBar::LargeChange);
+  EXPECT_EQ(Data.CurrentLevel, 110);
+  const int animationsBefore = Window.FlowAnimations;
+  Window.Take();
+  Game.LevelBar().SetPosition(11);  // where it stands: nothing starts
+  EXPECT_TRUE(Window.Take().empty());
+  for (int position = 12; position <= 14; ++position) Game.LevelBar().SetPosition(position);
+  EXPECT_EQ(Data.CurrentLevel, 107);
+  EXPECT_EQ(std::count(Window.Events.begin(), Window.Events.end(), "backdrop"), 3);
+  EXPECT_EQ(Window.FlowAnimations, animationsBefore);
+}
+
+TEST_F(GameTest, UnsolvedLevelButtonsSkipSolvedLevelsAndWrap) {
+  StartUp(10);
+  Game.LevelBar().SetPosition(2);  // level 9
+  for (int level : {10, 1}) Data.Results[level] = 20;
+  Game.sUpBtnClick();
+  EXPECT_EQ(Data.CurrentLevel, 2);
+  EXPECT_EQ(Window.BarPosition, 9);
+  Data.Results[1] = 0;
+  Game.sDownBtnClick();
+  EXPECT_EQ(Data.CurrentLevel, 1);
+  for (int level = 1; level <= 10; ++level) Data.Results[level] = level == 1 ? 0 : 3;
+  Window.Take();
+  Game.sUpBtnClick();  // only the current level is unsolved
+  Game.sDownBtnClick();
+  EXPECT_TRUE(Window.Take().empty());
+}
+
+TEST_F(GameTest, UnsolvedLevelButtonStartsTwiceAndAsksTwice) {
+  StartUp(10);
+  Touch();
+  Window.Answers[TDialog::GiveUpLevel] = {mrNo, mrNo};
+  Window.Take();
+  Game.sUpBtnClick();  // refused, then the bar moves and asks again
+  EXPECT_EQ(Dialogs(), (Strings{"dialog GiveUpLevel", "dialog GiveUpLevel"}));
+  EXPECT_EQ(Data.CurrentLevel, 1);
+  EXPECT_EQ(Window.BarPosition, 9);  // the bar stays where it was put
+  Game.LevelBar().SetPosition(10);   // back to level 1: asked, agreed
+  Window.Take();
+  Touch();
+  Game.sUpBtnClick();
+  EXPECT_EQ(Dialogs(), (Strings{"dialog GiveUpLevel"}));  // the second start is untouched
+  EXPECT_EQ(Data.CurrentLevel, 2);
+}
+
+TEST_F(GameTest, NewGameClearsTheResultsOfTheLevels) {
+  WriteSettings("[Gurgelix]\nmode=0\n");
+  StartUp(5);
+  Game.LevelBar().SetPosition(1);
+  for (int level = 1; level <= 6; ++level) Data.Results[level] = 9;
+  Touch();
+  Window.Take();
+  Game.NewGameBtnClick();
+  EXPECT_TRUE(Dialogs().empty());
+  EXPECT_EQ(Data.CurrentLevel, 1);
+  EXPECT_EQ(Window.BarPosition, 5);
+  for (int level = 1; level <= 5; ++level) EXPECT_EQ(Data.Results[level], 0);
+  EXPECT_EQ(Data.Results[6], 9);
+}
+
+TEST_F(GameTest, NewGameInChallengeAsksForTheGameThenTheLevel) {
+  StartUp(5);
+  Game.LevelBar().SetPosition(1);  // level 5
+  Touch();
+  Window.Answers[TDialog::GiveUpLevel] = {mrNo, mrNo};
+  Window.Take();
+  Game.NewGameBtnClick();
+  EXPECT_EQ(Dialogs(),
+            (Strings{"dialog GiveUpGame", "dialog GiveUpLevel", "dialog GiveUpLevel"}));
+  EXPECT_EQ(Data.CurrentLevel, 1);  // though the board keeps level 5
+  EXPECT_TRUE(Data.LevelTouched);
+}
+
+TEST_F(GameTest, LeavingTheEditorByTheBarAsksToTakeTheChanges) {
+  StartUp(3);
+  Game.OptionBtnClick();  // editor
+  Data.Board.Tile({5, 5}) = 5;
+  Data.LevelTouched = true;
+  Window.Answers[TDialog::TakeChanges] = {mrCancel};
+  Window.Take();
+  Game.LevelBar().SetPosition(1);
+  EXPECT_EQ(Dialogs(), Strings{"dialog TakeChanges"});
+  EXPECT_EQ(Data.CurrentLevel, 3);
+  EXPECT_EQ(Data.Levels[1].Tiles[CellIndex({5, 5})], 0);
+  Data.Board.Tile({5, 5}) = 5;
+  Data.LevelTouched = true;
+  Game.LevelBar().SetPosition(3);  // agreed this time
+  EXPECT_EQ(Data.Levels[3].Tiles[CellIndex({5, 5})], 5);
+}
+
+}  // namespace

@@ -1,0 +1,192 @@
+#include "control/GameFixture.h"
+
+namespace {
+
+using Strings = std::vector<std::string>;
+
+TEST_F(GameTest, ChallengeClockCountsDownThenEndsTheLevel) {
+  StartUp();
+  ASSERT_EQ(Data.Mode, gmChallenge);
+  EXPECT_EQ(Data.TimeLeft, 8);
+  EXPECT_TRUE(Window.ClockOn);
+  Window.SoundIsOn = true;
+  Window.Take();
+  Ticks(8);
+  EXPECT_EQ(Data.TimeLeft, 0);
+  EXPECT_EQ(Window.TimeDigits, (TDisplayDigits{std::nullopt, std::nullopt, 0}));
+  EXPECT_TRUE(Dialogs().empty());
+  Sound.Events.clear();
+  Ticks(1);
+  EXPECT_EQ(Data.State, psTimeOver);
+  EXPECT_FALSE(Window.ClockOn);
+  EXPECT_EQ(Sound.Events.back(), "play " + ProgramDir + "w4.wav");
+  EXPECT_EQ(Dialogs(), Strings{"dialog TooSlow"});
+  Ticks(3);  // the frozen board counts no more
+  EXPECT_EQ(Data.TimeLeft, 0);
+  Solve();
+  EXPECT_EQ(Data.State, psTimeOver);
+}
+
+TEST_F(GameTest, PracticeClockRunsBelowZero) {
+  WriteSettings("[Gurgelix]\nmode=0\n");
+  StartUp();
+  Ticks(12);
+  EXPECT_EQ(Data.TimeLeft, -4);
+  EXPECT_EQ(Data.State, psRunning);
+  EXPECT_EQ(Window.TimeDigits, (TDisplayDigits{std::nullopt, std::nullopt, 0}));
+}
+
+TEST_F(GameTest, TheClockRunsOnUnderAGiveUpQuestion) {
+  StartUp();
+  Touch();
+  Window.WhileOpen[TDialog::GiveUpLevel] = [this] { Ticks(9); };
+  Window.Answers[TDialog::GiveUpLevel] = {mrNo, mrNo};
+  Window.Take();
+  Game.RestartBtnClick();
+  EXPECT_EQ(Dialogs(), (Strings{"dialog GiveUpLevel", "dialog TooSlow"}));
+  EXPECT_EQ(Data.State, psTimeOver);
+}
+
+TEST_F(GameTest, PauseStopsPlayUntilALeftClick) {
+  StartUp();
+  Game.Pause();
+  EXPECT_EQ(Data.State, psPaused);
+  EXPECT_TRUE(Window.Visible[TControl::Pausetext]);
+  EXPECT_FALSE(Window.Enabled[TControl::PauseBtn]);
+  Ticks(3);
+  Solve();
+  EXPECT_EQ(Data.TimeLeft, 8);
+  EXPECT_EQ(Data.Board.Tile({1, 1}), 9);
+  Game.boxClick();
+  EXPECT_EQ(Data.State, psRunning);
+  EXPECT_FALSE(Window.Visible[TControl::Pausetext]);
+}
+
+TEST_F(GameTest, TheFirstChallengeResultIsKept) {
+  StartUp();
+  Ticks(3);
+  Window.Take();
+  Solve();
+  EXPECT_EQ(Data.Results[1], 5);
+  EXPECT_EQ(Dialogs(), Strings{"dialog Solved"});
+  EXPECT_TRUE(Window.SolvedMark);
+  EXPECT_EQ(Window.GaugeProgress, 1);
+  Game.RestartBtnClick();
+  Solve();
+  EXPECT_EQ(Data.Results[1], 5);
+}
+
+TEST_F(GameTest, NoSecondsLeftAndPracticeRecordNothing) {
+  StartUp();
+  Ticks(8);
+  Solve();
+  EXPECT_EQ(Data.Results[1], 0);
+  EXPECT_FALSE(Window.SolvedMark);
+  Window.Answers[TDialog::TakeChanges] = {mrCancel};  // the played turn is no edit
+  Game.OptionBtnClick();  // editor
+  Game.OptionBtnClick();  // practice
+  ASSERT_EQ(Data.Mode, gmPractice);
+  Window.Take();
+  Solve();
+  EXPECT_EQ(Dialogs(), Strings{"dialog Solved"});
+  EXPECT_EQ(Data.Results[1], 0);
+}
+
+TEST_F(GameTest, AllSolvedIsShownOncePerRun) {
+  StartUp(2);
+  Solve();
+  Game.sUpBtnClick();
+  Window.Take();
+  Solve();
+  EXPECT_EQ(Dialogs(), (Strings{"dialog Solved", "dialog AllSolved"}));
+  Game.NewGameBtnClick();
+  Solve();
+  Game.sUpBtnClick();
+  Solve();
+  EXPECT_EQ(Dialogs(), (Strings{"dialog Solved", "dialog Solved"}));
+}
+
+TEST_F(GameTest, GiveUpQuestionsGuardALevelInPlay) {
+  StartUp();
+  Window.Take();
+  Game.RestartBtnClick();  // untouched: asked once
+  EXPECT_EQ(Dialogs(), Strings{"dialog GiveUpLevel"});
+  Touch();
+  Game.RestartBtnClick();  // touched: asked twice
+  EXPECT_EQ(Dialogs(), (Strings{"dialog GiveUpLevel", "dialog GiveUpLevel"}));
+  Touch();
+  Window.Answers[TDialog::GiveUpLevel] = {mrYes, mrNo};
+  Game.RestartBtnClick();
+  EXPECT_TRUE(Data.LevelTouched);  // the second no keeps the level
+  Window.Answers[TDialog::GiveUpGame] = {mrCancel};
+  Game.NewGameBtnClick();
+  EXPECT_TRUE(Data.LevelTouched);
+  Ticks(9);  // time over: nothing asks any more
+  Window.Take();
+  Game.RestartBtnClick();
+  Ticks(9);
+  Window.Take();
+  Game.NewGameBtnClick();
+  EXPECT_TRUE(Dialogs().empty());
+}
+
+TEST_F(GameTest, ModeButtonCyclesThroughTheEditor) {
+  StartUp();
+  Touch();
+  Window.Take();
+  Game.OptionBtnClick();  // challenge -> editor: no question, no water animation
+  EXPECT_EQ(Data.Mode, gmEditor);
+  EXPECT_EQ(Data.State, psEditing);
+  EXPECT_EQ(Window.FlowAnimations, 0);
+  EXPECT_TRUE(Window.Visible[TControl::Palette]);
+  EXPECT_FALSE(Window.Visible[TControl::LoadBtn]);
+  EXPECT_EQ(Window.Title, "Gurgelix V2.0 - Editor");
+  Ticks(3);
+  EXPECT_EQ(Data.TimeLeft, 8);
+  Game.OptionBtnClick();  // -> practice: the touched flag asks to take the edits
+  EXPECT_EQ(Data.Mode, gmPractice);
+  EXPECT_EQ(Dialogs(), Strings{"dialog TakeChanges"});
+  EXPECT_EQ(Data.State, psRunning);
+  Touch();
+  Game.OptionBtnClick();  // practice -> challenge on a touched level
+  EXPECT_EQ(Dialogs(), Strings{"dialog GiveUpLevel"});
+}
+
+TEST_F(GameTest, RefusingTheGiveUpKeepsThePracticeClock) {
+  WriteSettings("[Gurgelix]\nmode=0\n");
+  StartUp();
+  Touch();
+  Ticks(10);
+  Window.Answers[TDialog::GiveUpLevel] = {mrNo};
+  Game.OptionBtnClick();
+  EXPECT_EQ(Data.Mode, gmChallenge);
+  EXPECT_EQ(Data.State, psRunning);
+  EXPECT_EQ(Data.TimeLeft, -2);
+  Ticks(1);
+  EXPECT_EQ(Data.State, psTimeOver);
+}
+
+TEST_F(GameTest, SoundCuesStopFirstAndPlayOnlyWhenOn) {
+  StartUp();
+  Window.SoundIsOn = false;
+  Sound.Events.clear();
+  Game.PlaySoundCue(2);
+  EXPECT_EQ(Sound.Events, Strings{"stop"});
+  Window.SoundIsOn = true;
+  Game.PlaySoundCue(1);
+  Game.PlaySoundCue(0);
+  EXPECT_EQ(Sound.Events, (Strings{"stop", "stop", "play " + ProgramDir + "w1.wav", "stop"}));
+}
+
+TEST_F(GameTest, HelpOpensTheTopicOfTheLanguage) {
+  StartUp();
+  Game.rules();
+  Data.Language = lgGerman;
+  Game.NimbleplayBtnClick();
+  EXPECT_EQ(Help.Events, (Strings{"quit", ProgramDir + "GURX2.HLP The_game", "quit",
+                                  ProgramDir + "NIMB.HLP Nimbleplay_d"}));
+  EXPECT_EQ(Data.HelpFile, ProgramDir + "NIMB.HLP");
+  EXPECT_TRUE(Window.ClockOn);
+}
+
+}  // namespace

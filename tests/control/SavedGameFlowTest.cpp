@@ -1,0 +1,92 @@
+#include "control/GameFixture.h"
+
+namespace {
+
+using Strings = std::vector<std::string>;
+
+TEST(SavePath, TheExtensionBecomesGxsAndTheRootGetsNoSecondSeparator) {
+  EXPECT_EQ(SavePathFrom("/home/p", "sunday"), "/home/p/sunday.gxs");
+  EXPECT_EQ(SavePathFrom("/home/p/", "sunday.txt"), "/home/p/sunday.gxs");
+  EXPECT_EQ(SavePathFrom("/", "a.b.c"), "/a.b.gxs");
+  EXPECT_EQ(SavePathFrom("/home/p.d", "noext"), "/home/p.d/noext.gxs");
+  EXPECT_EQ(FileNamePart("/home/p/sunday.gxs"), "sunday.gxs");
+}
+
+TEST_F(GameTest, SavingAsksBeforeOverwritingAndAgainAfterANo) {
+  StartUp(3);
+  WriteBytes(Dir / "old.gxs", {1, 2, 3});
+  Window.SaveAnswers = {{mrOk, Dir.Path().string(), "old.gxs"}, {mrOk, Dir.Path().string(), "new"}};
+  Window.MessageAnswers = {mrNo};
+  Window.Take();
+  Game.SaveBtnClick();
+  EXPECT_EQ(Window.Take(), (Strings{"save window noname.gxs",
+                                    "message Game old.gxs already existing. Overwrite?",
+                                    "save window noname.gxs"}));
+  EXPECT_EQ(ReadBytes(Dir / "old.gxs").size(), 3u);
+  EXPECT_EQ(Data.GameFileName, Dir / "new.gxs");
+  EXPECT_EQ(Window.Title, "Gurgelix V2.0 - Game new.gxs - Challenge mode");
+  EXPECT_TRUE(Window.ClockOn);
+
+  Window.SaveAnswers = {{mrCancel, Dir.Path().string(), "other"}};
+  Game.SaveBtnClick();  // the next save proposes the current game and points the window at it
+  EXPECT_EQ(Window.Take(), Strings{"save window new.gxs"});
+  EXPECT_EQ(Window.SaveWindowFile, Dir / "new.gxs");
+  EXPECT_EQ(Data.GameFileName, Dir / "new.gxs");
+}
+
+TEST_F(GameTest, AWildcardNameIsAskedAboutButNeverCreated) {
+  StartUp(3);
+  WriteBytes(Dir / "b.gxs", {});
+  Window.SaveAnswers = {{mrOk, Dir.Path().string(), "*.gxs"}};
+  Window.Answers[TDialog::EndGame] = {mrNo};
+  Window.Take();
+  Game.SaveBtnClick();
+  EXPECT_EQ(Dialogs(), (Strings{"message Game *.gxs already existing. Overwrite?",
+                                "message Cannot save game *.gxs. Drive full or not writable.",
+                                "dialog EndGame"}));
+  EXPECT_FALSE(std::filesystem::exists(Dir / "*.gxs"));
+  EXPECT_EQ(Data.GameFileName, "");
+}
+
+TEST_F(GameTest, LoadingReplacesTheResults) {
+  WriteBytes(Dir / "sunday.gxs", {9, 0, 0, 0, 8, 0, 0, 0});
+  StartUp(3);
+  Data.Results[3] = 4;
+  Window.LoadAnswers = {{mrOk, Dir / "sunday.gxs"}};
+  Game.LoadBtnClick();
+  EXPECT_EQ(Data.Results[1], 9);
+  EXPECT_EQ(Data.Results[3], 0);
+  EXPECT_EQ(Data.GameFileName, Dir / "sunday.gxs");
+  EXPECT_EQ(Window.GaugeProgress, 2);
+
+  Data.GameFileName = Dir / "gone/away.gxs";
+  Window.LoadAnswers = {{mrOk, std::nullopt}};
+  Game.LoadBtnClick();  // the window opens at the program directory; no file chosen
+  EXPECT_EQ(Window.LoadWindowDirectory, ProgramDir);
+  EXPECT_EQ(Data.Results[1], 9);
+}
+
+TEST_F(GameTest, AFailedLoadSaysWhichFileAndOffersToClose) {
+  StartUp(3);
+  Data.Results[2] = 6;
+  std::filesystem::create_directory(Dir / "dir.gxs");
+  Window.LoadAnswers = {{mrOk, Dir / "dir.gxs"}};
+  Window.Answers[TDialog::EndGame] = {mrNo};
+  Window.Take();
+  Game.LoadBtnClick();
+  EXPECT_EQ(Dialogs(), (Strings{"message Error occured while loading file dir.gxs!",
+                                "dialog EndGame"}));
+  EXPECT_EQ(Data.Results[2], 6);
+}
+
+TEST_F(GameTest, TheEditorsSaveButtonWritesTheLevelFile) {
+  StartUp(3);
+  Game.OptionBtnClick();  // editor
+  Data.Board.Tile({4, 4}) = 5;
+  Data.LevelsChanged = true;
+  Game.SaveBtnClick();
+  EXPECT_EQ(ReadBytes(Dir / "gurx.dat")[CellIndex({4, 4})], 5);
+  EXPECT_FALSE(Data.LevelsChanged);
+}
+
+}  // namespace

@@ -1,0 +1,128 @@
+#include <sys/stat.h>
+
+#include "control/GameFixture.h"
+
+namespace {
+
+using Strings = std::vector<std::string>;
+
+TEST_F(GameTest, FirstStartAsksTheLanguageAndStartsNoLevelItself) {
+  WriteLevels(10);
+  Game.FormCreate(ProgramDir, SettingsPath);
+  Window.LanguageChoice = lgGerman;
+  Game.FormActivate();
+  EXPECT_EQ(Window.Take(), (Strings{"dialog Splash", "language window"}));
+  EXPECT_EQ(Data.Language, lgGerman);
+  EXPECT_EQ(Window.Place, (TPlace{100, 50}));
+  EXPECT_EQ(Data.Mode, gmChallenge);
+  EXPECT_EQ(Data.CurrentLevel, 1);
+  EXPECT_FALSE(Window.ClockOn);
+  EXPECT_FALSE(Window.SoundIsOn);
+  EXPECT_EQ(Data.HelpFile, ProgramDir + "GURX.HLP");
+  Game.FormActivate();  // activated again by its own windows: runs once only
+  EXPECT_TRUE(Window.Take().empty());
+  Game.boxPaint();  // the first paint moves the bar, which starts the level
+  EXPECT_EQ(Data.TimeLeft, 8);
+  EXPECT_TRUE(Window.ClockOn);
+}
+
+TEST_F(GameTest, ARememberedGameContinuesWhereItWasLeft) {
+  WriteBytes(Dir / "sunday.gxs", {7, 0, 0, 0});
+  WriteSettings("[Gurgelix]\ntongue=0\nsave=" + Dir / "sunday.gxs" +
+                "\nlevel=7\nmode=0\nsound=1\nleft=300\ntop=200\n");
+  StartUp(10);
+  EXPECT_EQ(Window.Take().front(), "dialog Splash");  // no language window
+  EXPECT_EQ(Data.CurrentLevel, 7);
+  EXPECT_EQ(Data.Mode, gmPractice);
+  EXPECT_TRUE(Window.SoundIsOn);
+  EXPECT_EQ(Window.Place, (TPlace{300, 200}));
+  EXPECT_EQ(Data.Results[1], 7);
+  EXPECT_EQ(Data.HelpFile, ProgramDir + "GURX2.HLP");
+  EXPECT_EQ(Window.BarPosition, 4);
+  EXPECT_EQ(Window.Title, "Gurgelix V2.0 - Game sunday.gxs - Practice mode");
+}
+
+TEST_F(GameTest, HandEditedSettingsAreBroughtIntoRange) {
+  WriteBytes(Dir / "a.gxs", {});
+  WriteSettings("[Gurgelix]\nmode=7\nlevel=999\nleft=-5000\ntongue=0x1\nsave=" + Dir / "a.gxs" + "\n");
+  StartUp(10);
+  EXPECT_EQ(Data.Mode, gmChallenge);
+  EXPECT_EQ(Data.CurrentLevel, 10);
+  EXPECT_EQ(Window.Place, (TPlace{100, 50}));
+  EXPECT_EQ(Data.Language, lgGerman);
+}
+
+TEST_F(GameTest, AnUnreadableRememberedGameOffersToClose) {
+  ::mkfifo((Dir / "stuck.gxs").c_str(), 0600);  // exists, but is no file to read
+  WriteSettings("[Gurgelix]\nsave=" + Dir / "stuck.gxs" + "\n");
+  Window.Answers[TDialog::EndGame] = {mrNo};
+  WriteLevels(10);
+  Game.FormCreate(ProgramDir, SettingsPath);
+  Game.FormActivate();
+  EXPECT_EQ(Dialogs(), (Strings{"dialog Splash",
+                                "message Error occured while loading file " + Dir / "stuck.gxs" + "!",
+                                "dialog EndGame"}));
+  EXPECT_FALSE(Window.Closed);
+  EXPECT_EQ(Data.Board.Tile({1, 1}), 0);  // no level was started
+}
+
+TEST_F(GameTest, MissingFilesEndTheProgramAndWriteNothing) {
+  Game.FormCreate(ProgramDir, SettingsPath);
+  Game.FormActivate();
+  EXPECT_TRUE(Window.Terminated);
+  EXPECT_EQ(Dialogs().back(), "message Can't find file GURX.DAT. Program aborted.");
+  EXPECT_FALSE(std::filesystem::exists(SettingsPath));
+
+  TFakeGameWindow window;
+  TGame game(window, Sound, Help);
+  window.ArtworkLoads = false;
+  game.FormCreate(ProgramDir, SettingsPath);
+  game.FormActivate();
+  EXPECT_TRUE(window.Terminated);
+  EXPECT_EQ(window.Events.back(), "message Not enough memory! Program aborted.");
+}
+
+TEST_F(GameTest, ShutDownAsksInOrderAndWritesEverySetting) {
+  WriteSettings("[Other]\nkeep=me\n");
+  StartUp(4);
+  Game.OptionBtnClick();  // editor
+  Data.Board.Tile({6, 6}) = 3;
+  Data.LevelsChanged = true;
+  Window.SoundIsOn = true;
+  Window.Place = {320, 240};
+  Window.MessageAnswers = {mrNo};  // keep the level file as it is
+  Window.SaveAnswers = {{mrOk, Dir.Path().string(), "first"}};
+  Help.Events.clear();
+  Window.Take();
+  EXPECT_TRUE(Game.CloseRequested());
+  EXPECT_EQ(Window.Take(), (Strings{"dialog EndGame", "message  Levels changed. Save?",
+                                    "save window noname.gxs"}));
+  EXPECT_EQ(Help.Events, Strings{"quit"});
+  EXPECT_EQ(Data.Levels[1].Tiles[CellIndex({6, 6})], 3);  // stored, though not saved
+  EXPECT_EQ(ReadBytes(Dir / "first.gxs").size(), 16u);
+  EXPECT_EQ(Settings(), "[Other]\nkeep=me\n[Gurgelix]\nmode=2\nsound=1\nleft=320\ntop=240\n"
+                        "level=1\ntongue=-1\nsave=" + Dir / "first.gxs" + "\n");
+}
+
+TEST_F(GameTest, RefusingToCloseKeepsTheClockRunning) {
+  StartUp();
+  Window.Answers[TDialog::EndGame] = {mrNo};
+  Game.ExitBtnClick();
+  EXPECT_FALSE(Window.Closed);
+  EXPECT_TRUE(Window.ClockOn);
+  Window.Answers[TDialog::EndGame] = {mrCancel};  // the close box
+  EXPECT_FALSE(Game.CloseRequested());
+}
+
+TEST_F(GameTest, AFailedSaveAtExitEndsWithoutASecondClose) {
+  StartUp();
+  Window.SaveAnswers = {{mrOk, Dir / "missing-dir", "x"}};
+  Window.Take();
+  Game.ExitBtnClick();
+  EXPECT_TRUE(Window.Closed);
+  EXPECT_EQ(Dialogs(), (Strings{"dialog EndGame",
+                                "message Cannot save game x.gxs. Drive full or not writable."}));
+  EXPECT_NE(Settings().find("save=\n"), std::string::npos);  // the settings are still written
+}
+
+}  // namespace
