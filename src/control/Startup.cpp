@@ -13,8 +13,9 @@ void TGame::FormCreate(const std::string& programDir, const std::string& setting
 }
 
 void TGame::FormActivate() {
-  // Its own modal windows give the activation back; the sequence runs once.
-  if (!firstPaint_ || startupRan_ || !settings_) return;
+  // Its own modal windows give the activation back, and the first paint may
+  // come before it: the sequence runs at the first activation, once.
+  if (startupRan_ || !settings_) return;
   startupRan_ = true;
 
   data_.Language = static_cast<TLanguage>(settings_->ReadInteger(TSettingKey::Tongue));
