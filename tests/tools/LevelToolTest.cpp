@@ -96,4 +96,18 @@ TEST_F(LevelToolTest, BadUseSaysWhyAndExitsWithTwo) {
   }
 }
 
+// The shipped levels are what the generator makes from the seed in the README.
+TEST_F(LevelToolTest, ShippedLevelsAreReproducedAndSolved) {
+  const std::string data = GURX_DATA_DIR;
+  const TRun generated =
+      RunTool(Dir, "generate 1206 " + Dir / "gurx.dat" + " " + Dir / "solutions.txt");
+  ASSERT_EQ(generated.Status, 0) << generated.Err;
+  EXPECT_EQ(ReadBytes(Dir / "gurx.dat"), ReadBytes(data + "/levels/gurx.dat"));
+  EXPECT_EQ(ReadBytes(Dir / "solutions.txt"), ReadBytes(data + "/levels/solutions.txt"));
+  const TRun check = RunTool(
+      Dir, "check " + data + "/levels/gurx.dat --solutions " + data + "/levels/solutions.txt");
+  EXPECT_EQ(check.Status, 0) << check.Err;
+  EXPECT_EQ(check.Out, std::vector<std::string>{"200 of 200 levels solved"});
+}
+
 }  // namespace

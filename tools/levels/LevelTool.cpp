@@ -1,19 +1,26 @@
 #include "LevelTool.h"
 
 #include <charconv>
+#include <fstream>
+#include <limits>
+#include <span>
+#include <sstream>
 #include <ostream>
 #include <stdexcept>
 
 #include "BoardText.h"
 #include "HeadlessGame.h"
 #include "LevelFile.h"
+#include "FileIO.h"
+#include "LevelGenerator.h"
 
 namespace {
 
 constexpr int BadUse = 2;
 
 const char* const Usage =
-    "usage: gurx-levels info FILE | show FILE N | play FILE N MOVE... "
+    "usage: gurx-levels info FILE | show FILE N | play FILE N MOVE... | "
+    "generate SEED FILE SOLUTIONS [COUNT] | check FILE --solutions SOLUTIONS "
     "(MOVE is L, R or M followed by column,row, e.g. L3,5)";
 
 struct TBadUse : std::runtime_error {
@@ -39,23 +46,10 @@ int ParseNumber(const std::string& text, int low, int high, const std::string& w
   return value;
 }
 
-struct TMove {
-  TMouseButton Button;
-  TCell Cell;
-};
-
 TMove ParseMove(const std::string& text) {
-  const auto comma = text.find(',');
-  const std::string buttons = "LRM";
-  if (text.size() < 4 || buttons.find(text[0]) == std::string::npos ||
-      comma == std::string::npos)
-    throw TBadUse("malformed move '" + text + "' (expected e.g. L3,5)");
-  const TMouseButton button = text[0] == 'L'   ? TMouseButton::Left
-                              : text[0] == 'R' ? TMouseButton::Right
-                                               : TMouseButton::Middle;
-  const int col = ParseNumber(text.substr(1, comma - 1), 1, BoardCols, "move column");
-  const int row = ParseNumber(text.substr(comma + 1), 1, BoardRows, "move row");
-  return {button, {col, row}};
+  const auto move = ParseMoveText(text);
+  if (!move) throw TBadUse("malformed move '" + text + "' (expected e.g. L3,5)");
+  return *move;
 }
 
 std::string Header(const TLevelList& levels, int n) {
@@ -88,6 +82,68 @@ void ShowOrPlay(const std::vector<std::string>& args, std::ostream& out) {
   if (play) out << (game.Host.Solved() ? "solved" : "not solved") << "\n";
 }
 
+void WriteOrFail(const std::string& path, const std::string& text) {
+  const std::span<const std::uint8_t> bytes(reinterpret_cast<const std::uint8_t*>(text.data()),
+                                            text.size());
+  if (!WriteFileAtomically(path, bytes)) throw TBadUse("cannot write " + path);
+}
+
+void Generate(const std::vector<std::string>& args, std::ostream& out) {
+  if (args.size() != 4 && args.size() != 5) throw TBadUse(Usage);
+  const auto seed = static_cast<std::uint32_t>(
+      ParseNumber(args[1], 0, std::numeric_limits<int>::max(), "seed"));
+  const int count = args.size() == 5 ? ParseNumber(args[4], 1, TLevelList::MaxLevels, "count") : 200;
+  TLevelList levels;
+  std::string solutions;
+  int n = 0;
+  for (const TGeneratedLevel& level : GenerateLevels(seed, count)) {
+    levels.Append(level.Level);
+    solutions += std::to_string(++n) + ":";
+    for (const TMove& move : level.Solution) solutions += " " + MoveText(move);
+    solutions += "\n";
+  }
+  const auto bytes = EncodeLevelFile(levels);
+  WriteOrFail(args[2], std::string(bytes.begin(), bytes.end()));
+  WriteOrFail(args[3], solutions);
+  out << count << " levels written to " << args[2] << ", solutions to " << args[3] << "\n";
+}
+
+// "N: MOVE MOVE ..." per line.
+std::vector<std::vector<TMove>> ReadSolutions(const std::string& path) {
+  std::ifstream in(path);
+  if (!in) throw TBadUse("cannot read solutions " + path);
+  std::vector<std::vector<TMove>> solutions;
+  for (std::string line; std::getline(in, line);) {
+    if (line.empty()) continue;
+    std::istringstream words(line);
+    std::string number;
+    words >> number;
+    if (number != std::to_string(solutions.size() + 1) + ":")
+      throw TBadUse("solution line '" + line.substr(0, 40) + "' is out of order");
+    solutions.emplace_back();
+    for (std::string move; words >> move;) solutions.back().push_back(ParseMove(move));
+  }
+  return solutions;
+}
+
+int Check(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  if (args.size() != 4 || args[2] != "--solutions") throw TBadUse(Usage);
+  const TLevelList levels = LoadLevels(args[1]);
+  const auto solutions = ReadSolutions(args[3]);
+  int failures = 0;
+  for (int n = 1; n <= levels.LevelCount(); ++n) {
+    const auto problem = n <= static_cast<int>(solutions.size())
+                             ? CheckSolution(levels[n], solutions[static_cast<std::size_t>(n - 1)])
+                             : std::optional<std::string>("no solution");
+    if (problem) {
+      err << "level " << n << ": " << *problem << "\n";
+      ++failures;
+    }
+  }
+  out << levels.LevelCount() - failures << " of " << levels.LevelCount() << " levels solved\n";
+  return failures == 0 ? 0 : 1;
+}
+
 }  // namespace
 
 int RunLevelTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -97,6 +153,10 @@ int RunLevelTool(const std::vector<std::string>& args, std::ostream& out, std::o
       Info(args, out);
     } else if (args[0] == "show" || args[0] == "play") {
       ShowOrPlay(args, out);
+    } else if (args[0] == "generate") {
+      Generate(args, out);
+    } else if (args[0] == "check") {
+      return Check(args, out, err);
     } else {
       throw TBadUse(Usage);
     }

@@ -1,0 +1,245 @@
+#include "LevelGenerator.h"
+
+#include <algorithm>
+#include <array>
+#include <random>
+
+#include "Flow.h"
+#include "HeadlessGame.h"
+
+namespace {
+
+// Draws from the engine's raw output, which the standard fixes bit for bit;
+// the standard distributions may differ between libraries.
+class TRawRandom {
+ public:
+  explicit TRawRandom(std::uint32_t seed) : engine_(seed) {}
+  // Uniform in 0..n-1, by rejection.
+  int Below(int n) {
+    const auto range = static_cast<std::uint32_t>(n);
+    const std::uint32_t limit = 0xFFFFFFFFu - 0xFFFFFFFFu % range;
+    std::uint32_t value;
+    do value = static_cast<std::uint32_t>(engine_()); while (value >= limit);
+    return static_cast<int>(value % range);
+  }
+  bool Percent(int chance) { return Below(100) < chance; }
+
+ private:
+  std::mt19937 engine_;
+};
+
+constexpr int FirstTiles = 5;
+constexpr int LastTiles = 70;
+// Single-cell decorations of the background sheet, and its two 3 x 3 pictures.
+constexpr std::array<int, 14> Decorations{3, 11, 15, 19, 23, 24, 25, 26, 27, 30, 31, 33, 42, 51};
+constexpr std::array<int, 2> BlockPictures{0, 4};
+
+using TOpenings = std::array<unsigned, CellCount>;
+
+// The tile code whose openings are exactly the given bits (right 1, up 2, left 4, down 8).
+TTileCode CodeForOpenings(unsigned openings) {
+  for (int kind = tkEnd; kind <= tkCross; ++kind)
+    for (int rotation = 0; rotation < 4; ++rotation) {
+      const TTileCode code = MakeTileCode(rotation, kind);
+      unsigned bits = 0;
+      for (int d = 0; d < DirectionCount; ++d) bits |= IsOpen(code, d) ? 1u << d : 0u;
+      if (bits == openings) return code;
+    }
+  return 0;
+}
+
+// A random tree of pipes from the start cell, with a few loops in harder levels.
+TOpenings GrowNetwork(TRawRandom& random, TCell start, int tiles, int loopChance) {
+  TOpenings openings{};
+  std::vector<TCell> cells{start};
+  std::array<bool, CellCount> used{};
+  used[CellIndex(start)] = true;
+  for (int attempt = 0; static_cast<int>(cells.size()) < tiles && attempt < 20000; ++attempt) {
+    const TCell from = cells[static_cast<std::size_t>(random.Below(static_cast<int>(cells.size())))];
+    const int d = random.Below(DirectionCount);
+    const TCell to = Neighbour(from, d);
+    if (!OnBoard(to)) continue;
+    const bool joinsLoop = used[CellIndex(to)] && random.Percent(loopChance);
+    if (used[CellIndex(to)] && !joinsLoop) continue;
+    openings[CellIndex(from)] |= 1u << d;
+    openings[CellIndex(to)] |= 1u << Opposite(d);
+    if (!joinsLoop) {
+      used[CellIndex(to)] = true;
+      cells.push_back(to);
+    }
+  }
+  return openings;
+}
+
+bool BlockFits(const TLevelRec& level, TCell corner) {
+  for (int dc = 0; dc < 3; ++dc)
+    for (int dr = 0; dr < 3; ++dr) {
+      const TCell cell{corner.Col + dc, corner.Row + dr};
+      if (!OnBoard(cell) || level.Tiles[CellIndex(cell)] != 0) return false;
+    }
+  return true;
+}
+
+void Decorate(TRawRandom& random, TLevelRec& level) {
+  for (std::size_t i = 0; i < CellCount; ++i)
+    if (level.Tiles[i] == 0 && random.Percent(14))
+      level.Backgrounds[i] = static_cast<TBackgroundCode>(
+          Decorations[static_cast<std::size_t>(random.Below(static_cast<int>(Decorations.size())))]);
+  if (!random.Percent(45)) return;
+  const TCell corner{random.Below(BoardCols - 2) + 1, random.Below(BoardRows - 2) + 1};
+  if (!BlockFits(level, corner)) return;
+  const int picture = BlockPictures[static_cast<std::size_t>(random.Below(static_cast<int>(BlockPictures.size())))];
+  for (int dc = 0; dc < 3; ++dc)
+    for (int dr = 0; dr < 3; ++dr)
+      level.Backgrounds[CellIndex({corner.Col + dc, corner.Row + dr})] =
+          static_cast<TBackgroundCode>(picture + dr * 8 + dc);
+}
+
+int WetCount(const TBoard& board) {
+  return static_cast<int>(std::count(board.NewFlow.begin(), board.NewFlow.end(), 1));
+}
+
+// The water that a press would leave, without drawing or waiting.
+int WetAfter(const TBoard& board, const TMove& move) {
+  TBoard copy = board;
+  const TTileCode tile = copy.Tile(move.Cell);
+  const int turn = move.Button == TMouseButton::Left ? 1 : 3;
+  copy.Tile(move.Cell) = MakeTileCode((RotationOf(tile) + turn) % 4, KindOf(tile));
+  copy.SourceCol = move.Cell.Col;
+  copy.SourceRow = move.Cell.Row;
+  ComputeFlow(copy);
+  return WetCount(copy);
+}
+
+// Among the presses that cut something off, one of those that cut off least:
+// the water shrinks step by step, so the solution joins the pipes step by step.
+std::optional<TMove> ChooseScramblePress(TRawRandom& random, const TBoard& board,
+                                         const std::vector<TMove>& done) {
+  const int wet = WetCount(board);
+  std::vector<std::pair<int, TMove>> candidates;
+  for (std::size_t i = 0; i < CellCount; ++i) {
+    const TCell cell = CellAt(i);
+    if (board.Tiles[i] == 0 || !board.NewFlow[i] || KindOf(board.Tiles[i]) == tkCross) continue;
+    if (!done.empty() && done.back().Cell == cell) continue;
+    for (TMouseButton button : {TMouseButton::Left, TMouseButton::Right}) {
+      const int after = WetAfter(board, {button, cell});
+      if (after < wet) candidates.push_back({after, {button, cell}});
+    }
+  }
+  if (candidates.empty()) return std::nullopt;
+  std::stable_sort(candidates.begin(), candidates.end(),
+                   [](const auto& a, const auto& b) { return a.first > b.first; });
+  const int choices = std::min(3, static_cast<int>(candidates.size()));
+  return candidates[static_cast<std::size_t>(random.Below(choices))].second;
+}
+
+bool AllJoined(const TBoard& board) {
+  for (std::size_t i = 0; i < CellCount; ++i)
+    if (board.Tiles[i] != 0 && !board.NewFlow[i]) return false;
+  return true;
+}
+
+TMouseButton Reverse(TMouseButton button) {
+  return button == TMouseButton::Left ? TMouseButton::Right : TMouseButton::Left;
+}
+
+// Presses wet tiles at random, as a player could; the level starts where they end.
+std::optional<TGeneratedLevel> Scramble(TRawRandom& random, const TLevelRec& solved, int presses) {
+  THeadlessGame game(solved);
+  std::vector<TMove> scramble;
+  for (int i = 0; i < presses; ++i) {
+    const auto move = ChooseScramblePress(random, game.Board, scramble);
+    if (!move) break;
+    BoardCellDown(game.Press, move->Button, move->Cell);
+    game.State = psRunning;  // scrambling goes on through joined boards
+    scramble.push_back(*move);
+  }
+  if (AllJoined(game.Board)) return std::nullopt;
+
+  TGeneratedLevel result{solved, {}};
+  StoreBoardToLevel(game.Board, result.Level);
+  result.Level.Backgrounds = solved.Backgrounds;
+  for (auto it = scramble.rbegin(); it != scramble.rend(); ++it)
+    result.Solution.push_back({Reverse(it->Button), it->Cell});
+  // The reverse presses may join everything before the last one: stop there.
+  THeadlessGame replay(result.Level);
+  for (std::size_t i = 0; i < result.Solution.size(); ++i) {
+    BoardCellDown(replay.Press, result.Solution[i].Button, result.Solution[i].Cell);
+    if (replay.Host.Solved()) {
+      result.Solution.resize(i + 1);
+      return result;
+    }
+  }
+  return std::nullopt;
+}
+
+TGeneratedLevel GenerateLevel(TRawRandom& random, int number, int count) {
+  const int step = std::max(count - 1, 1);
+  const int progress = (number - 1) * 1000 / step;  // 0..1000
+  // Halfway between a straight and a quadratic rise.
+  const int growth = (progress + progress * progress / 1000) / 2;
+  const int tiles = FirstTiles + (LastTiles - FirstTiles) * growth / 1000;
+  const int presses = std::max(2, tiles * (30 + 40 * progress / 1000) / 100);
+  const int loopChance = 6 * progress / 1000;
+  for (;;) {
+    const TCell start{random.Below(BoardCols) + 1, random.Below(BoardRows) + 1};
+    const TOpenings openings = GrowNetwork(random, start, tiles, loopChance);
+    TLevelRec solved = EmptyLevelRec();
+    for (std::size_t i = 0; i < CellCount; ++i) solved.Tiles[i] = CodeForOpenings(openings[i]);
+    solved.SourceCol = static_cast<std::uint8_t>(start.Col);
+    solved.SourceRow = static_cast<std::uint8_t>(start.Row);
+    Decorate(random, solved);
+    if (auto level = Scramble(random, solved, presses)) return *level;
+  }
+}
+
+}  // namespace
+
+std::vector<TGeneratedLevel> GenerateLevels(std::uint32_t seed, int count) {
+  TRawRandom random(seed);
+  std::vector<TGeneratedLevel> levels;
+  for (int n = 1; n <= count; ++n) levels.push_back(GenerateLevel(random, n, count));
+  return levels;
+}
+
+std::string MoveText(const TMove& move) {
+  const char button = move.Button == TMouseButton::Left    ? 'L'
+                      : move.Button == TMouseButton::Right ? 'R'
+                                                           : 'M';
+  return button + std::to_string(move.Cell.Col) + "," + std::to_string(move.Cell.Row);
+}
+
+std::optional<TMove> ParseMoveText(const std::string& text) {
+  if (text.size() < 4 || std::string("LRM").find(text[0]) == std::string::npos) return std::nullopt;
+  const std::size_t comma = text.find(',');
+  if (comma == std::string::npos) return std::nullopt;
+  const auto number = [](const std::string& digits, int high) -> std::optional<int> {
+    if (digits.empty() || digits.size() > 2 ||
+        !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
+      return std::nullopt;
+    const int value = std::stoi(digits);
+    if (value < 1 || value > high) return std::nullopt;
+    return value;
+  };
+  const auto col = number(text.substr(1, comma - 1), BoardCols);
+  const auto row = number(text.substr(comma + 1), BoardRows);
+  if (!col || !row) return std::nullopt;
+  const TMouseButton button = text[0] == 'L'   ? TMouseButton::Left
+                              : text[0] == 'R' ? TMouseButton::Right
+                                               : TMouseButton::Middle;
+  return TMove{button, {*col, *row}};
+}
+
+std::optional<std::string> CheckSolution(const TLevelRec& level,
+                                         const std::vector<TMove>& solution) {
+  THeadlessGame game(level);
+  if (AllJoined(game.Board)) return "all tiles are joined at the start";
+  for (const TMove& move : solution) {
+    if (game.State != psRunning) return "press " + MoveText(move) + " after the level was solved";
+    if (game.Board.Tile(move.Cell) == 0 || !game.Board.Shown(move.Cell))
+      return "press " + MoveText(move) + " on a cell the game ignores";
+    BoardCellDown(game.Press, move.Button, move.Cell);
+  }
+  if (!game.Host.Solved()) return "the solution leaves it unsolved";
+  return std::nullopt;
+}
