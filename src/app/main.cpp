@@ -1,13 +1,12 @@
 #include <QApplication>
 
 #include "BoardView.h"
-#include "LevelFile.h"
 #include "Paths.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   TBoardView board;
-  if (!board.ReadLevels(ProgramDir() + LevelFileName)) return 1;
+  if (!board.ReadGameFiles(ProgramDir())) return 1;
   QObject::connect(&board, &TBoardView::LevelStarted, [&board](std::int32_t n, std::int32_t count) {
     board.setWindowTitle(QString("Gurgelix - %1/%2").arg(n).arg(count));
   });

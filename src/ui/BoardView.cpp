@@ -4,68 +4,23 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPainterPath>
 
 #include "Flow.h"
 #include "LevelFile.h"
 #include "Texts.h"
 
-namespace {
-
-constexpr int SurfaceWidth = 500;
-constexpr int SurfaceHeight = 333;
-constexpr int CellSize = 36;
-const QColor Backdrop(0x2b, 0x33, 0x3d);
-const QColor CellFloor(0x3a, 0x44, 0x50);
-const QColor Pipe(0xb8, 0xc0, 0xc8);
-const QColor PipeEdge(0x6a, 0x74, 0x80);
-const QColor Water(0x2e, 0x9c, 0xff);
-
-QPoint CellOrigin(TCell cell) { return {CellSize * cell.Col - 14, CellSize * cell.Row - 14}; }
-
-// The pipe of a tile code with rotation angle extra degrees turned further.
-void PaintPipe(QPainter& painter, QPoint origin, TTileCode code, double extraDegrees) {
-  painter.save();
-  painter.translate(origin + QPoint(CellSize / 2, CellSize / 2));
-  painter.rotate(-extraDegrees);  // anticlockwise on screen
-  const QPen edge(PipeEdge, 1.5);
-  painter.setPen(edge);
-  painter.setBrush(Pipe);
-  for (int d = 0; d < DirectionCount; ++d) {
-    if (!IsOpen(code, d)) continue;
-    painter.save();
-    painter.rotate(-90.0 * d);
-    painter.drawRect(QRectF(0, -6, CellSize / 2.0, 12));
-    painter.restore();
-  }
-  painter.drawEllipse(QPointF(0, 0), 9, 9);
-  if (KindOf(code) >= 6 || (KindOf(code) == tkNone && code != 0)) {
-    painter.setBrush(PipeEdge);
-    painter.drawRoundedRect(QRectF(-12, -12, 24, 24), 4, 4);
-  }
-  painter.restore();
-}
-
-void PaintWater(QPainter& painter, QPoint origin, double fill) {
-  if (fill <= 0) return;
-  painter.save();
-  painter.setPen(Qt::NoPen);
-  painter.setBrush(Water);
-  painter.drawEllipse(QPointF(origin) + QPointF(CellSize / 2.0, CellSize / 2.0), 6 * fill,
-                      6 * fill);
-  painter.restore();
-}
-
-}  // namespace
-
 TBoardView::TBoardView(QWidget* parent) : QWidget(parent) {
-  setFixedSize(SurfaceWidth, SurfaceHeight);
+  setFixedSize(TBoardRenderer::Width, TBoardRenderer::Height);
   setFocusPolicy(Qt::StrongFocus);
 }
 
-bool TBoardView::ReadLevels(const std::string& path) {
+bool TBoardView::ReadGameFiles(const std::string& programDir) {
+  if (!renderer_.LoadArtwork(programDir)) {
+    ShowMessage(TMessageKind::Error, TextOf(TText::ArtworkNotLoaded, lgUnset));
+    return false;
+  }
   TLevelCollection read;
-  if (!ReadLevelFile(read, path, lgUnset, *this)) return false;
+  if (!ReadLevelFile(read, programDir + LevelFileName, lgUnset, *this)) return false;
   levels_ = std::move(read.Levels);
   return true;
 }
@@ -77,20 +32,19 @@ void TBoardView::StartLevel(std::int32_t n) {
   levelTouched_ = false;
   state_ = psRunning;
   emit LevelStarted(n, levels_.LevelCount());
+  renderer_.DrawBackdrop();
+  renderer_.DrawAllCells(board_, state_);
   repaint();
   AnimateFlow(board_, *this);
-  flowPhase_.reset();
-  update();
 }
 
 void TBoardView::DrawRotationFrame(int col, int row, int kind, int frame) {
-  turning_ = TTurnFrame{{col, row}, kind, frame};
+  renderer_.DrawRotationFrame(board_, state_, {col, row}, kind, frame);
   repaint();
-  if (frame % 3 == 0) turning_.reset();
 }
 
 void TBoardView::DrawFlowPhase(int phase) {
-  flowPhase_ = phase;
+  renderer_.DrawFlowPhase(board_, state_, phase);
   repaint();
 }
 
@@ -107,30 +61,7 @@ TModalResult TBoardView::ShowMessage(TMessageKind, const std::string& text) {
 
 void TBoardView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.setRenderHint(QPainter::Antialiasing);
-  painter.fillRect(rect(), Backdrop);
-  for (int col = 1; col <= BoardCols; ++col)
-    for (int row = 1; row <= BoardRows; ++row) PaintCell(painter, {col, row});
-}
-
-void TBoardView::PaintCell(QPainter& painter, TCell cell) const {
-  const QPoint origin = CellOrigin(cell);
-  painter.fillRect(QRect(origin, QSize(CellSize, CellSize)).adjusted(1, 1, -1, -1), CellFloor);
-  const TTileCode code = board_.Tile(cell);
-  const bool changing = flowPhase_ && board_.Shown(cell) != board_.New(cell);
-  if (code == 0 && !changing) return;
-  if (code != 0) {
-    const bool turning = turning_ && turning_->Cell == cell;
-    // During a turn the frame says where the pipe stands: 30 degrees per frame.
-    const double angle = turning ? 30.0 * turning_->Frame : 90.0 * RotationOf(code);
-    PaintPipe(painter, origin, MakeTileCode(0, KindOf(code)), angle);
-  }
-  if (changing) {
-    const double grown = (*flowPhase_ + 1) / 6.0;
-    PaintWater(painter, origin, board_.Shown(cell) ? 1.0 - grown : grown);
-  } else if (board_.Shown(cell)) {
-    PaintWater(painter, origin, 1.0);
-  }
+  painter.drawImage(0, 0, renderer_.Surface());
 }
 
 void TBoardView::mousePressEvent(QMouseEvent* event) {
@@ -138,8 +69,6 @@ void TBoardView::mousePressEvent(QMouseEvent* event) {
                       : event->button() == Qt::MiddleButton ? TMouseButton::Middle
                                                              : TMouseButton::Left;
   boxMouseDown(press_, button, event->position().toPoint().x(), event->position().toPoint().y());
-  flowPhase_.reset();
-  update();
 }
 
 void TBoardView::keyPressEvent(QKeyEvent* event) {

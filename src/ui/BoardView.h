@@ -3,20 +3,20 @@
 #include <QWidget>
 
 #include "BoardInput.h"
+#include "BoardRenderer.h"
 #include "Messages.h"
 #include "LevelList.h"
 #include "SteadyClock.h"
 
-// The board surface: paints the working board and answers presses on it.
-// The pipes are drawn by code until the artwork sheets take over.
+// The board surface: shows the working board and answers presses on it.
 class TBoardView : public QWidget, public TBoardHost, public TMessageBox {
   Q_OBJECT
 
  public:
   explicit TBoardView(QWidget* parent = nullptr);
 
-  // False after telling the player why the level file cannot be read.
-  bool ReadLevels(const std::string& path);
+  // False after telling the player why the artwork or the level file cannot be read.
+  bool ReadGameFiles(const std::string& programDir);
 
   void StartLevel(std::int32_t n);
   std::int32_t CurrentLevel() const { return currentLevel_; }
@@ -37,14 +37,6 @@ class TBoardView : public QWidget, public TBoardHost, public TMessageBox {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  struct TTurnFrame {
-    TCell Cell;
-    int Kind;
-    int Frame;
-  };
-
-  void PaintCell(class QPainter& painter, TCell cell) const;
-
   TLevelList levels_;
   std::int32_t currentLevel_ = 1;
   TBoard board_;
@@ -52,6 +44,5 @@ class TBoardView : public QWidget, public TBoardHost, public TMessageBox {
   bool levelTouched_ = false;
   TBoardPress press_{board_, *this, state_, levelTouched_, {}};
   TSteadyClock clock_;
-  std::optional<TTurnFrame> turning_;
-  std::optional<int> flowPhase_;
+  TBoardRenderer renderer_;
 };

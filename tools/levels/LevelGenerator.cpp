@@ -31,7 +31,7 @@ class TRawRandom {
 constexpr int FirstTiles = 5;
 constexpr int LastTiles = 70;
 // Single-cell decorations of the background sheet, and its two 3 x 3 pictures.
-constexpr std::array<int, 14> Decorations{3, 11, 15, 19, 23, 24, 25, 26, 27, 30, 31, 33, 42, 51};
+constexpr std::array<int, 16> Decorations{3, 11, 15, 19, 23, 24, 25, 26, 27, 30, 33, 36, 42, 45, 51, 58};
 constexpr std::array<int, 2> BlockPictures{0, 4};
 
 using TOpenings = std::array<unsigned, CellCount>;

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QImage>
+#include <QPainter>
+#include <string>
+
+#include "Board.h"
+#include "PlayState.h"
+
+// Puts the working board on the 500 x 333 board surface by copying
+// rectangles of the four artwork pictures: plain copies, and AND and OR for
+// the water marks. Draws into an image the window shows.
+class TBoardRenderer {
+ public:
+  static constexpr int Width = 500;
+  static constexpr int Height = 333;
+
+  TBoardRenderer();
+
+  // False when any of b1.bmp to b4.bmp is missing, unreadable or too small.
+  bool LoadArtwork(const std::string& programDir);
+  const QImage& Surface() const { return surface_; }
+
+  void DrawBackdrop();
+  void DrawCell(const TBoard& board, TPlayState state, TCell cell);
+  void DrawAllCells(const TBoard& board, TPlayState state);
+  void DrawRotationFrame(const TBoard& board, TPlayState state, TCell cell, int kind, int frame);
+  void DrawFlowPhase(const TBoard& board, TPlayState state, int phase);
+
+ private:
+  void Copy(const QImage& from, QPoint source, QSize size, QPoint target,
+            QPainter::CompositionMode mode = QPainter::CompositionMode_Source);
+  void DrawWaterMark(TCell cell, int markX);
+  int MarkFor(const TBoard& board, TPlayState state, TCell cell) const;
+
+  QImage surface_;
+  QImage tiles_, backgrounds_, water_, backdrop_;
+};

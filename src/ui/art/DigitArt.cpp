@@ -1,0 +1,67 @@
+// The dot-matrix digit strips of the time and level displays.
+#include <array>
+
+#include "ArtStyle.h"
+#include "ArtworkSheets.h"
+
+namespace art {
+namespace {
+
+constexpr int DigitWidth = 11;
+constexpr int StripHeight = 20;
+constexpr int FaceWidth = 13;
+
+// Seven rows of four dots per digit, left dot in the high bit.
+constexpr std::array<std::array<unsigned, 7>, 10> Font{{
+    {0b0110, 0b1001, 0b1001, 0b1001, 0b1001, 0b1001, 0b0110},
+    {0b0010, 0b0110, 0b0010, 0b0010, 0b0010, 0b0010, 0b0111},
+    {0b0110, 0b1001, 0b0001, 0b0010, 0b0100, 0b1000, 0b1111},
+    {0b1110, 0b0001, 0b0001, 0b0110, 0b0001, 0b0001, 0b1110},
+    {0b1001, 0b1001, 0b1001, 0b1111, 0b0001, 0b0001, 0b0001},
+    {0b1111, 0b1000, 0b1110, 0b0001, 0b0001, 0b1001, 0b0110},
+    {0b0110, 0b1000, 0b1000, 0b1110, 0b1001, 0b1001, 0b0110},
+    {0b1111, 0b0001, 0b0010, 0b0010, 0b0100, 0b0100, 0b0100},
+    {0b0110, 0b1001, 0b1001, 0b0110, 0b1001, 0b1001, 0b0110},
+    {0b0110, 0b1001, 0b1001, 0b0111, 0b0001, 0b0001, 0b0110},
+}};
+
+void PaintDigit(QImage& strip, int digit, QColor colour) {
+  for (int row = 0; row < 7; ++row)
+    for (int col = 0; col < 4; ++col)
+      if (Font[static_cast<std::size_t>(digit)][static_cast<std::size_t>(row)] & (8u >> col))
+        for (int dy = 0; dy < 2; ++dy)
+          for (int dx = 0; dx < 2; ++dx)
+            strip.setPixelColor(DigitWidth * digit + 3 * col + dx, 3 * row + dy, colour);
+}
+
+void PaintFace(QPainter& painter, int x, QColor colour, bool smiling) {
+  const QRectF head(x + 0.5, 3.5, FaceWidth - 1, FaceWidth - 1);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(colour);
+  painter.drawEllipse(head);
+  painter.setBrush(Qt::black);
+  painter.drawEllipse(QPointF(x + 4.5, 8), 1.1, 1.4);
+  painter.drawEllipse(QPointF(x + 8.5, 8), 1.1, 1.4);
+  painter.setPen(QPen(Qt::black, 1.2));
+  painter.setBrush(Qt::NoBrush);
+  const QRectF mouth(x + 3.5, smiling ? 7.5 : 11.5, 6, 5);
+  painter.drawArc(mouth, smiling ? -20 * 16 : 20 * 16, smiling ? -140 * 16 : 140 * 16);
+}
+
+}  // namespace
+
+QImage DigitStrip(bool levelStrip) {
+  const QColor colour = levelStrip ? QColor(0xff, 0xe0, 0x20) : QColor(0x40, 0xff, 0x40);
+  QImage strip(levelStrip ? 148 : 121, StripHeight, QImage::Format_RGB32);
+  strip.fill(Qt::black);  // also the blank place at x 110
+  for (int digit = 0; digit < 10; ++digit) PaintDigit(strip, digit, colour);
+  if (levelStrip) {
+    QPainter painter(&strip);
+    painter.setRenderHint(QPainter::Antialiasing);
+    PaintFace(painter, 122, colour, true);
+    PaintFace(painter, 135, QColor(0xe8, 0x3a, 0x30), false);
+  }
+  return strip;
+}
+
+}  // namespace art

@@ -1,0 +1,44 @@
+// b3: the water marks. Each mark is black outside its disc and the mask white
+// there, so AND with the mask and OR with a mark change the disc alone.
+#include <cmath>
+
+#include "ArtStyle.h"
+#include "ArtworkSheets.h"
+
+namespace art {
+namespace {
+
+bool InsideDisc(int x, int y) {
+  const double dx = x + 0.5 - MarkSize / 2.0, dy = y + 0.5 - MarkSize / 2.0;
+  return dx * dx + dy * dy <= MarkRadius * MarkRadius + 0.3;
+}
+
+// Water rises from the bottom of the dry bore: level 0 is dry, 5 full.
+QRgb MarkPixel(int x, int y, int level, bool startMark) {
+  if (!InsideDisc(x, y)) return qRgb(0, 0, 0);
+  const double dx = x + 0.5 - MarkSize / 2.0, dy = y + 0.5 - MarkSize / 2.0;
+  const double radius = std::sqrt(dx * dx + dy * dy);
+  if (startMark && radius > MarkRadius - 1.6) return Gold.rgb();
+  const int waterTop = MarkSize - 1 - (level * 11) / 5;  // rows at and below are wet
+  if (level == 0 || y < waterTop) return PipeBore.rgb();
+  if (dx < -0.5 && dy < -0.5 && radius < 3.2 && level == 5) return WaterLight.rgb();
+  return (radius > MarkRadius - 1.0 ? WaterDeep : Water).rgb();
+}
+
+}  // namespace
+
+QImage WaterSheet() {
+  QImage sheet(8 * MarkSize, MarkSize, QImage::Format_RGB32);
+  for (int picture = 0; picture < 8; ++picture)
+    for (int y = 0; y < MarkSize; ++y)
+      for (int x = 0; x < MarkSize; ++x) {
+        QRgb pixel;
+        if (picture < 6) pixel = MarkPixel(x, y, picture, false);
+        else if (picture == 6) pixel = InsideDisc(x, y) ? qRgb(0, 0, 0) : qRgb(255, 255, 255);
+        else pixel = MarkPixel(x, y, 5, true);
+        sheet.setPixel(picture * MarkSize + x, y, pixel);
+      }
+  return sheet;
+}
+
+}  // namespace art

@@ -1,0 +1,40 @@
+// Draws the artwork and synthesises the sound cues into the game's directory.
+#include <QGuiApplication>
+#include <QImage>
+
+#include <iostream>
+
+#include "ArtworkSheets.h"
+#include "FileIO.h"
+#include "Sounds.h"
+
+namespace {
+
+// 24-bit BMP files, which every loader reads exactly.
+bool SaveBitmap(const QImage& image, const QString& path) {
+  return image.convertToFormat(QImage::Format_RGB888).save(path, "BMP");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QGuiApplication app(argc, argv);
+  if (argc != 2) {
+    std::cerr << "usage: gurx-assets DIRECTORY\n";
+    return 2;
+  }
+  const QString dir = QString::fromLocal8Bit(argv[1]) + "/";
+  const bool drawn = SaveBitmap(art::TileSheet(), dir + "b1.bmp") &&
+                     SaveBitmap(art::BackgroundSheet(), dir + "b2.bmp") &&
+                     SaveBitmap(art::WaterSheet(), dir + "b3.bmp") &&
+                     SaveBitmap(art::Backdrop(), dir + "b4.bmp") &&
+                     SaveBitmap(art::Splash(), dir + "b5.bmp");
+  bool sounded = true;
+  for (const auto& [name, samples] : {std::pair{"w1.wav", WaterSound()},
+                                      std::pair{"w2.wav", SolvedSound()},
+                                      std::pair{"w4.wav", TimeUpSound()}})
+    sounded = WriteFileAtomically(argv[1] + std::string("/") + name, WaveFile(samples)) && sounded;
+  if (drawn && sounded) return 0;
+  std::cerr << "gurx-assets: cannot write into " << argv[1] << "\n";
+  return 1;
+}
