@@ -79,8 +79,8 @@ int main(int argc, char** argv) {
   painter.drawImage(QRect(770, y + 180, 96 * 2, 12 * 2), art::WaterSheet());
   painter.drawImage(QRect(770, y + 210, 96 * 2, 12 * 2), art::WaterSheet());
   Label(painter, {770, y + 258}, "digit strips, 2x");
-  painter.drawImage(QRect(770, y + 266, 148 * 2, 40), art::DigitStrip(true));
-  painter.drawImage(QRect(770, y + 312, 121 * 2, 40), art::DigitStrip(false));
+  painter.drawImage(QRect(740, y + 266, 148 * 2, 40), art::DigitStrip(true));
+  painter.drawImage(QRect(740, y + 312, 121 * 2, 40), art::DigitStrip(false));
   y = 1070;
   Label(painter, {10, y - 8}, "backdrop (b4)");
   painter.drawImage(QPoint(10, y), art::Backdrop());
