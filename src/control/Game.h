@@ -88,6 +88,7 @@ class TGame : public TBoardHost {
   void MoveWindowFromSettings();
   void WriteSettings();
   std::string SaveProposal() const;
+  void OpenHelp(const char* file, const char* germanTopic, const char* englishTopic);
 
   TGameData data_;
   TGameWindow& window_;

@@ -11,18 +11,16 @@ void TGame::PlaySoundCue(int cue) {
   sound_.Play(data_.ProgramDir + "w" + std::to_string(cue) + ".wav");
 }
 
-void TGame::rules() {
+// The help window opens at the topic of the language, with the clock stopped
+// only for the moment of the jump.
+void TGame::OpenHelp(const char* file, const char* germanTopic, const char* englishTopic) {
   window_.SetClockOn(false);
   help_.Quit();
-  data_.HelpFile = data_.ProgramDir + RulesFile;
-  help_.ShowTopic(data_.HelpFile, data_.Language == lgGerman ? "Das_Spiel" : "The_game");
+  data_.HelpFile = data_.ProgramDir + file;
+  help_.ShowTopic(data_.HelpFile, data_.Language == lgGerman ? germanTopic : englishTopic);
   window_.SetClockOn(true);
 }
 
-void TGame::NimbleplayBtnClick() {
-  window_.SetClockOn(false);
-  help_.Quit();
-  data_.HelpFile = data_.ProgramDir + SeriesFile;
-  help_.ShowTopic(data_.HelpFile, data_.Language == lgGerman ? "Nimbleplay_d" : "Nimbleplay_e");
-  window_.SetClockOn(true);
-}
+void TGame::rules() { OpenHelp(RulesFile, "Das_Spiel", "The_game"); }
+
+void TGame::NimbleplayBtnClick() { OpenHelp(SeriesFile, "Nimbleplay_d", "Nimbleplay_e"); }

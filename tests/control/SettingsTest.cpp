@@ -5,26 +5,6 @@
 
 namespace {
 
-// Sets a variable for the life of the object.
-class TEnvironment {
- public:
-  TEnvironment(const char* name, const char* value) : name_(name) {
-    const char* old = std::getenv(name);
-    if (old) old_ = old;
-    ::setenv(name, value, 1);
-  }
-  TEnvironment(const TEnvironment&) = delete;
-  TEnvironment& operator=(const TEnvironment&) = delete;
-  ~TEnvironment() {
-    if (old_) ::setenv(name_, old_->c_str(), 1);
-    else ::unsetenv(name_);
-  }
-
- private:
-  const char* name_;
-  std::optional<std::string> old_;
-};
-
 struct SettingsTest : ::testing::Test {
   TTempDir Dir;
   TSettings Settings{Dir / "quillcase.ini"};
@@ -84,14 +64,6 @@ TEST(SettingsRanges, TheWindowStaysReachable) {
   EXPECT_EQ(WindowPlaceOnScreen({300, 1075}, 500, 366, screens), (TPlace{100, 50}));
   EXPECT_EQ(WindowPlaceOnScreen({-480, 200}, 500, 366, screens), (TPlace{100, 50}));
   EXPECT_EQ(WindowPlaceOnScreen({900, 900}, 500, 366, {{0, 0, 550, 400}}), (TPlace{50, 34}));
-}
-
-TEST(SettingsDirectory, FollowsTheDesktopConvention) {
-  TEnvironment config("XDG_CONFIG_HOME", "/x/conf");
-  EXPECT_EQ(SettingsDir(), "/x/conf/");
-  TEnvironment noConfig("XDG_CONFIG_HOME", "");
-  TEnvironment home("HOME", "/home/p");
-  EXPECT_EQ(SettingsDir(), "/home/p/.config/");
 }
 
 }  // namespace

@@ -19,18 +19,6 @@ TEST(ConnTable, FollowsTheRotationRuleForEveryCode) {
   }
 }
 
-TEST(ConnTable, NamedPiecesOpenWhereThePlayerSeesThem) {
-  EXPECT_TRUE(IsOpen(MakeTileCode(0, tkEnd), dirRight));
-  EXPECT_TRUE(IsOpen(MakeTileCode(1, tkEnd), dirUp));
-  EXPECT_TRUE(IsOpen(MakeTileCode(2, tkEnd), dirLeft));
-  EXPECT_TRUE(IsOpen(MakeTileCode(3, tkEnd), dirDown));
-  EXPECT_TRUE(IsOpen(26, dirRight) && IsOpen(26, dirDown));  // elbow wraps from down to right
-  for (int r = 0; r < 4; ++r)
-    EXPECT_FALSE(IsOpen(MakeTileCode(r, tkTee), (3 + r) % 4)) << "tee rotation " << r;
-  for (int code : {6, 7, 8, 16, 24, 31})
-    for (int d = 0; d < 4; ++d) EXPECT_FALSE(IsOpen(static_cast<TTileCode>(code), d));
-}
-
 TEST(Cells, IndexRunsColumnByColumn) {
   EXPECT_EQ(CellIndex({1, 1}), 0u);
   EXPECT_EQ(CellIndex({1, 8}), 7u);

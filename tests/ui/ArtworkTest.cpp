@@ -32,18 +32,6 @@ TEST(Artwork, MarksAreBlackOutsideTheirShapeAndTheMaskWhite) {
     }
 }
 
-TEST(Artwork, DigitsAreDotsOfTwoByTwoAtAPitchOfThree) {
-  const QImage strip = art::DigitStrip(false);
-  for (int x = 0; x < 121; ++x)
-    for (int y = 0; y < 20; ++y) {
-      const bool lit = strip.pixel(x, y) != qRgb(0, 0, 0);
-      const int column = x % 11;
-      EXPECT_TRUE(!lit || (x < 110 && column < 11 && column % 3 < 2 && y % 3 < 2 && y < 20))
-          << x << "," << y;
-    }
-  EXPECT_NE(strip.pixel(11 * 8 + 3, 0), qRgb(0, 0, 0));  // the top of an 8
-}
-
 // The renderer over the real artwork, saved and loaded as the game does.
 struct RendererTest : ::testing::Test {
   TTempDir Dir;

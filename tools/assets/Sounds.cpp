@@ -11,18 +11,26 @@ std::vector<double> Silence(double seconds) {
   return std::vector<double>(static_cast<std::size_t>(seconds * SoundRate), 0.0);
 }
 
-// A bubble: a sine whose pitch rises as it dies away.
-void AddBubble(std::vector<double>& out, double start, double length, double from, double to,
-               double loudness) {
+// A tone from one pitch to another over its length, shaped by an envelope of
+// its progress 0..1; the partial adds a third harmonic.
+template <typename TEnvelope>
+void AddGlide(std::vector<double>& out, double start, double length, double from, double to,
+              double loudness, double partial, TEnvelope envelope) {
   double phase = 0;
   const auto first = static_cast<std::size_t>(start * SoundRate);
   const auto count = static_cast<std::size_t>(length * SoundRate);
   for (std::size_t i = 0; i < count && first + i < out.size(); ++i) {
     const double t = static_cast<double>(i) / static_cast<double>(count);
-    phase += 2 * Pi * (from + (to - from) * t * t) / SoundRate;
-    const double envelope = std::sin(Pi * std::min(1.0, t * 8)) * std::exp(-4 * t);
-    out[first + i] += loudness * envelope * std::sin(phase);
+    phase += 2 * Pi * (from + (to - from) * t) / SoundRate;
+    out[first + i] += loudness * envelope(t) * (std::sin(phase) + partial * std::sin(3 * phase));
   }
+}
+
+// A bubble: a pitch that rises as it dies away.
+void AddBubble(std::vector<double>& out, double start, double length, double from, double to,
+               double loudness) {
+  AddGlide(out, start, length, from, to, loudness, 0.0,
+           [](double t) { return std::sin(Pi * std::min(1.0, t * 8)) * std::exp(-4 * t); });
 }
 
 // A soft bell: a sine with a quieter octave, struck and fading.
@@ -38,20 +46,11 @@ void AddBell(std::vector<double>& out, double start, double length, double frequ
   }
 }
 
-// A falling tone with a little vibrato.
+// A falling tone, a little hollow.
 void AddSlide(std::vector<double>& out, double start, double length, double from, double to,
               double loudness) {
-  double phase = 0;
-  const auto first = static_cast<std::size_t>(start * SoundRate);
-  const auto count = static_cast<std::size_t>(length * SoundRate);
-  for (std::size_t i = 0; i < count && first + i < out.size(); ++i) {
-    const double t = static_cast<double>(i) / static_cast<double>(count);
-    const double seconds = static_cast<double>(i) / SoundRate;
-    phase += 2 * Pi * (from + (to - from) * t) * (1 + 0.01 * std::sin(2 * Pi * 6 * seconds)) /
-             SoundRate;
-    const double envelope = std::min(1.0, t * 20) * (1 - t);
-    out[first + i] += loudness * envelope * (std::sin(phase) + 0.25 * std::sin(3 * phase));
-  }
+  AddGlide(out, start, length, from, to, loudness, 0.25,
+           [](double t) { return std::min(1.0, t * 20) * (1 - t); });
 }
 
 // Scaled to a comfortable peak, with short fades at both ends.
