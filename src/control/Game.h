@@ -23,6 +23,7 @@ class TGame : public TBoardHost {
   TGameData& Data() { return data_; }
   const TGameData& Data() const { return data_; }
   TLevelBar& LevelBar() { return levelBar_; }
+  TGameWindow& Window() { return window_; }
   std::mt19937& Random() { return random_; }
   // Presses on the board while editing; the editor fills it in.
   std::function<void(TMouseButton, TCell)> EditorMouseDown;

@@ -17,6 +17,10 @@ class TLevelList {
 
   // False, and nothing changes, once the list is full.
   bool Append(const TLevelRec& rec);
+  // The record becomes level n (1..LevelCount()+1); the levels from n on move up one.
+  bool Insert(std::int32_t n, const TLevelRec& rec);
+  // The levels after n move down one.
+  void Delete(std::int32_t n);
   void Clear() { records_.clear(); }
 
  private:

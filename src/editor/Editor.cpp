@@ -1,0 +1,149 @@
+#include "Editor.h"
+
+#include <random>
+
+#include "Flow.h"
+#include "Rotation.h"
+
+namespace {
+
+constexpr int BlockWidth = 3;
+constexpr std::int32_t SecondsPerTileInEditor = 5;
+
+bool IsBlockBrush(int brush) { return brush == 0 || brush == 4; }
+
+}  // namespace
+
+TEditor::TEditor(TGame& game, TDraw draw)
+    : game_(game), data_(game.Data()), draw_(std::move(draw)) {
+  if (!draw_)
+    draw_ = [&game] { return std::uniform_int_distribution<int>(0, 3)(game.Random()); };
+  game_.EditorMouseDown = [this](TMouseButton button, TCell cell) { MouseDown(button, cell); };
+}
+
+void TEditor::MouseDown(TMouseButton button, TCell cell) {
+  if (button == TMouseButton::Middle) return;
+  if (button == TMouseButton::Left) LeftPress(cell);
+  if (button == TMouseButton::Right) RightPress(cell);
+  data_.LevelsChanged = true;
+}
+
+void TEditor::Flood() {
+  data_.LevelTouched = true;
+  ComputeFlow(data_.Board);
+  AnimateFlow(data_.Board, game_);
+}
+
+void TEditor::LeftPress(TCell cell) {
+  TBoard& board = data_.Board;
+  if (board.Tile(cell) == 0) {
+    PaintBackground(cell);
+    data_.LevelTouched = true;
+    return;
+  }
+  if (cell == board.Source()) {
+    RotateForward(board, game_, cell);
+  } else {
+    const TCell old = board.Source();
+    board.SourceCol = cell.Col;
+    board.SourceRow = cell.Row;
+    game_.Window().DrawCell(old.Col, old.Row);
+  }
+  board.ShownFlow[CellIndex(cell)] = 1;
+  game_.Window().DrawCell(cell.Col, cell.Row);
+  Flood();
+}
+
+// The brush; the two block brushes paint their 3 x 3 picture, cut at the edges.
+void TEditor::PaintBackground(TCell cell) {
+  const int brush = data_.EditorBrush;
+  data_.Board.Backgrounds[CellIndex(cell)] = static_cast<TBackgroundCode>(brush);
+  game_.Window().DrawCell(cell.Col, cell.Row);
+  if (!IsBlockBrush(brush)) return;
+  for (int i = 0; i < BlockWidth; ++i)
+    for (int j = 0; j < BlockWidth; ++j) {
+      const TCell target{cell.Col + i, cell.Row + j};
+      if (!OnBoard(target)) continue;
+      data_.Board.Backgrounds[CellIndex(target)] = static_cast<TBackgroundCode>(brush + i + 8 * j);
+      game_.Window().DrawCell(target.Col, target.Row);
+    }
+}
+
+void TEditor::RightPress(TCell cell) {
+  TBoard& board = data_.Board;
+  const int kind = KindOf(board.Tile(cell));
+  if (kind == tkCross) {
+    board.Tile(cell) = 0;
+    board.Backgrounds[CellIndex(cell)] = bgDefault;
+    board.ShownFlow[CellIndex(cell)] = 0;
+    game_.Window().DrawCell(cell.Col, cell.Row);
+    return;  // emptying moves no start and floods nothing
+  }
+  if (kind < tkCross) {
+    board.Tile(cell) = static_cast<TTileCode>(kind + 1);
+    board.Backgrounds[CellIndex(cell)] = 0;
+  }
+  const TCell old = board.Source();
+  if (OnBoard(old)) {
+    board.ShownFlow[CellIndex(old)] = 0;
+    game_.Window().DrawCell(old.Col, old.Row);
+  }
+  board.SourceCol = cell.Col;
+  board.SourceRow = cell.Row;
+  board.ShownFlow[CellIndex(cell)] = 1;
+  game_.Window().DrawCell(cell.Col, cell.Row);
+  Flood();
+}
+
+void TEditor::SetGaugeMaximum() {
+  int solved = 0;
+  for (std::int32_t n = 1; n <= data_.Levels.LevelCount(); ++n) solved += data_.Results[n] > 0;
+  game_.Window().SetGauge(data_.Levels.LevelCount(), solved);
+}
+
+void TEditor::InsertBtnClick() {
+  TLevelList& levels = data_.Levels;
+  if (levels.LevelCount() >= TLevelList::MaxLevels) return;
+  StoreBoardToLevel(data_.Board, levels[data_.CurrentLevel]);
+  TBoard& board = data_.Board;
+  board.Tiles.fill(0);
+  board.Backgrounds.fill(bgDefault);
+  board.ShownFlow.fill(0);
+  for (int col = 1; col <= BoardCols; ++col)
+    for (int row = 1; row <= BoardRows; ++row) game_.Window().DrawCell(col, row);
+
+  data_.Results.InsertAfter(data_.CurrentLevel, levels.LevelCount());
+  TLevelRec fresh{};
+  StoreBoardToLevel(board, fresh);  // empty, with the board's start cell
+  levels.Insert(data_.CurrentLevel + 1, fresh);
+  ++data_.CurrentLevel;
+
+  game_.LevelBar().SetMaximum(levels.LevelCount());  // the position stays: no level starts
+  SetGaugeMaximum();
+  game_.UpdateTitleAndGauge();
+  data_.LevelTouched = true;
+  data_.LevelsChanged = true;
+}
+
+// The only level is never deleted: the game always needs one.
+void TEditor::DeleteBtnClick() {
+  TLevelList& levels = data_.Levels;
+  if (levels.LevelCount() <= 1) return;
+  const std::int32_t count = levels.LevelCount();
+  levels.Delete(data_.CurrentLevel);
+  data_.Results.Delete(data_.CurrentLevel, count);
+  data_.CurrentLevel = std::min(data_.CurrentLevel, levels.LevelCount());
+
+  const TLevelRec& current = levels[data_.CurrentLevel];
+  LoadLevelToBoard(data_.Board, current);
+  data_.TimeLeft = SecondsPerTileInEditor * TileCount(current);
+  ComputeFlow(data_.Board);
+  for (int col = 1; col <= BoardCols; ++col)
+    for (int row = 1; row <= BoardRows; ++row) game_.Window().DrawCell(col, row);
+  AnimateFlow(data_.Board, game_);
+  data_.LevelTouched = false;
+  game_.LevelBar().SetMaximum(levels.LevelCount());  // a clipped position starts a level
+  SetGaugeMaximum();
+  game_.SetPlayState(psEditing);
+  data_.LevelsChanged = true;
+}

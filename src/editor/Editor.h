@@ -1,0 +1,41 @@
+#pragma once
+
+#include <functional>
+
+#include "Game.h"
+
+// The level editor: presses on the board while editing, and the scramble,
+// insert and delete buttons. It works on the game's data and draws through
+// the game's window.
+class TEditor {
+ public:
+  // Draws an integer uniformly from 0 to 3.
+  using TDraw = std::function<int()>;
+
+  // Takes over the game's presses in the editing state; without a draw the
+  // game's own random generator is used.
+  explicit TEditor(TGame& game, TDraw draw = {});
+  TEditor(const TEditor&) = delete;
+  TEditor& operator=(const TEditor&) = delete;
+
+  void MouseDown(TMouseButton button, TCell cell);
+  void MixBtnClick();
+  void InsertBtnClick();
+  void DeleteBtnClick();
+
+  // Passes the scramble walk makes at most before it gives up, so it always ends.
+  static constexpr int MaxScramblePasses = 100000;
+
+ private:
+  void LeftPress(TCell cell);
+  void RightPress(TCell cell);
+  void PaintBackground(TCell cell);
+  void Flood();
+  bool ScrambleCanMove() const;
+  int OpenDirection(TTileCode tile);
+  void SetGaugeMaximum();
+
+  TGame& game_;
+  TGameData& data_;
+  TDraw draw_;
+};
