@@ -166,26 +166,19 @@ TEST_F(GameTest, RefusingTheGiveUpKeepsThePracticeClock) {
   EXPECT_EQ(Data.State, psTimeOver);
 }
 
-TEST_F(GameTest, SoundCuesStopFirstAndPlayOnlyWhenOn) {
+TEST_F(GameTest, SoundFollowsItsButtonAndHelpTheLanguage) {
   StartUp();
   Window.SoundIsOn = false;
   Sound.Events.clear();
   Game.PlaySoundCue(2);
-  EXPECT_EQ(Sound.Events, Strings{"stop"});
   Window.SoundIsOn = true;
   Game.PlaySoundCue(1);
-  Game.PlaySoundCue(0);
-  EXPECT_EQ(Sound.Events, (Strings{"stop", "stop", "play " + ProgramDir + "w1.wav", "stop"}));
-}
-
-TEST_F(GameTest, HelpOpensTheTopicOfTheLanguage) {
-  StartUp();
+  EXPECT_EQ(Sound.Events, (Strings{"stop", "stop", "play " + ProgramDir + "w1.wav"}));
   Game.rules();
   Data.Language = lgGerman;
   Game.NimbleplayBtnClick();
   EXPECT_EQ(Help.Events, (Strings{"quit", ProgramDir + "GURX2.HLP The_game", "quit",
                                   ProgramDir + "NIMB.HLP Nimbleplay_d"}));
-  EXPECT_EQ(Data.HelpFile, ProgramDir + "NIMB.HLP");
   EXPECT_TRUE(Window.ClockOn);
 }
 

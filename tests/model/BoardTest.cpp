@@ -7,17 +7,6 @@
 
 namespace {
 
-TEST(LevelRecord, CellsLieAtTheirFileOffsets) {
-  TLevelRec rec = EmptyLevelRec();
-  rec.Tiles[CellIndex({3, 5})] = 11;
-  rec.Backgrounds[CellIndex({10, 8})] = 42;
-  const auto* bytes = reinterpret_cast<const unsigned char*>(&rec);
-  EXPECT_EQ(bytes[20], 11);
-  EXPECT_EQ(bytes[159], 42);
-  EXPECT_EQ(bytes[160], 1);
-  EXPECT_EQ(bytes[161], 1);
-}
-
 TEST(LevelRecord, InvalidBytesBecomeValidByOneRule) {
   TLevelRec rec = EmptyLevelRec();
   rec.Tiles[0] = 0xFF;  // keeps kind 7, rotation 3
@@ -42,16 +31,6 @@ TEST(Board, LoadShowsWaterOnTheStartCellOnly) {
   EXPECT_TRUE(board.Shown({2, 3}));
   EXPECT_FALSE(board.Shown({2, 4}));
   EXPECT_EQ(board.Source(), (TCell{2, 3}));
-}
-
-TEST(Board, StoreAndLoadGiveBackTheRecord) {
-  TLevelRec original = TLevelBuilder{}.Tile(4, 2, 19).Start(4, 2).Rec;
-  original.Backgrounds[7] = bgBackdrop;
-  TBoard board;
-  LoadLevelToBoard(board, original);
-  TLevelRec stored{};
-  StoreBoardToLevel(board, stored);
-  EXPECT_EQ(std::memcmp(&stored, &original, sizeof stored), 0);
 }
 
 }  // namespace
