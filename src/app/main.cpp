@@ -1,16 +1,14 @@
 #include <QApplication>
 
-#include "BoardView.h"
+#include "MainForm.h"
 #include "Paths.h"
+#include "Settings.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  TBoardView board;
-  if (!board.ReadGameFiles(ProgramDir())) return 1;
-  QObject::connect(&board, &TBoardView::LevelStarted, [&board](std::int32_t n, std::int32_t count) {
-    board.setWindowTitle(QString("Gurgelix - %1/%2").arg(n).arg(count));
-  });
-  board.show();
-  board.StartLevel(1);
+  // The palette and the help window may stay open: only the main window ends the game.
+  QApplication::setQuitOnLastWindowClosed(false);
+  TMainForm window(ProgramDir(), SettingsDir() + SettingsFileName);
+  window.show();
   return QApplication::exec();
 }

@@ -58,6 +58,7 @@ class TGame : public TBoardHost {
   void NewGameBtnClick();
   // Every paint of the board surface: the first one aligns state and level bar.
   void boxPaint();
+  bool FirstPaintPending() const { return firstPaint_; }
 
   // Saved games and the level file.
   void SaveBtnClick();

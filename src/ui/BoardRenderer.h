@@ -20,6 +20,7 @@ class TBoardRenderer {
   // False when any of b1.bmp to b4.bmp is missing, unreadable or too small.
   bool LoadArtwork(const std::string& programDir);
   const QImage& Surface() const { return surface_; }
+  const QImage& BackgroundSheet() const { return backgrounds_; }
 
   void DrawBackdrop();
   void DrawCell(const TBoard& board, TPlayState state, TCell cell);

@@ -1,0 +1,157 @@
+#include "Dialogs.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+QLabel* IconPicture(QWidget* parent, QRect place) {
+  auto* picture = new QLabel(parent);
+  picture->setGeometry(place);
+  picture->setPixmap(QIcon(":/icons/icon.svg").pixmap(32, 32));
+  return picture;
+}
+
+QFrame* Bevel(QWidget* parent, QRect place) {
+  auto* bevel = new QFrame(parent);
+  bevel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  bevel->setGeometry(place);
+  return bevel;
+}
+
+}  // namespace
+
+TModalWindow::TModalWindow(QWidget* parent, std::function<TLanguage()> language)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint),
+      language_(std::move(language)) {
+  setWindowTitle("Gurgelix");
+  setWindowIcon(QIcon(":/icons/icon.svg"));
+}
+
+QPushButton* TModalWindow::AddButton(const QString& icon, QRect place, TModalResult result,
+                                     bool isDefault) {
+  auto* button = new QPushButton(QIcon(":/icons/" + icon + ".svg"), "", this);
+  button->setGeometry(place);
+  button->setDefault(isDefault);
+  button->setAutoDefault(isDefault);
+  connect(button, &QPushButton::clicked, this, [this, result] { done(result); });
+  return button;
+}
+
+void TModalWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    done(escapeResult_);
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+TMessageWindow::TMessageWindow(QWidget* parent, std::function<TLanguage()> language,
+                               TLayout layout)
+    : TModalWindow(parent, std::move(language)), layout_(layout) {
+  setFixedSize(261, 103);
+  Bevel(this, {8, 8, 245, 49});
+  IconPicture(this, {16, 16, 32, 32});
+  message_ = new QLabel(this);
+  message_->setGeometry(layout.MessagePlace);
+  message_->setWordWrap(true);
+  message_->setAlignment(Qt::AlignCenter);
+  QFont bold = message_->font();
+  bold.setBold(true);
+  message_->setFont(bold);
+  const bool question = layout.NoResult.has_value();
+  ok_ = AddButton(layout.OkIcon, {question ? 40 : 92, 68, 77, 27}, layout.OkResult, true);
+  if (question) {
+    no_ = AddButton("cancel", {layout.NoX, 68, 77, 27}, *layout.NoResult, false);
+    escapeResult_ = *layout.NoResult;
+  } else {
+    escapeResult_ = layout.OkResult;
+  }
+}
+
+void TMessageWindow::showEvent(QShowEvent* event) {
+  message_->setText(QString::fromStdString(TextOf(layout_.Message, Language())));
+  if (no_) {
+    ok_->setText(QString::fromStdString(TextOf(TText::Yes, Language())));
+    no_->setText(QString::fromStdString(TextOf(TText::No, Language())));
+  } else {
+    ok_->setText("OK");
+  }
+  QDialog::showEvent(event);
+}
+
+TSplashWindow::TSplashWindow(QWidget* parent, const QString& picture)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
+  setFixedSize(200, 150);
+  auto* image = new QLabel(this);
+  image->setGeometry(0, 0, 200, 150);
+  image->setPixmap(QPixmap(picture));
+  // Counted from the window's creation, so a late start-up closes it sooner.
+  auto* timer = new QTimer(this);
+  connect(timer, &QTimer::timeout, this, [this] {
+    if (isVisible()) accept();
+  });
+  timer->start(3000);
+}
+
+TLanguageWindow::TLanguageWindow(QWidget* parent, std::function<TLanguage()> language)
+    : TModalWindow(parent, std::move(language)) {
+  setWindowTitle("Gurgelix V2.0");
+  setFixedSize(320, 91);
+  Bevel(this, {8, 8, 305, 77});
+  IconPicture(this, {28, 28, 37, 37});
+  const std::pair<TLanguage, const char*> choices[] = {{lgEnglish, "flags-en"},
+                                                       {lgGerman, "flags-de"}};
+  const char* captions[] = {"I speak english.", "Ich spreche deutsch."};
+  for (int i = 0; i < 2; ++i) {
+    auto* button = new QPushButton(QIcon(QString(":/icons/") + choices[i].second + ".svg"),
+                                   captions[i], this);
+    button->setGeometry(84, 16 + 32 * i, 221, 27);
+    button->setIconSize(QSize(i == 0 ? 33 : 50, 20));
+    const TLanguage chosen = choices[i].first;
+    connect(button, &QPushButton::clicked, this, [this, chosen] {
+      chosen_ = chosen;
+      done(mrOk);
+    });
+  }
+}
+
+TInfoWindow::TInfoWindow(QWidget* parent, std::function<TLanguage()> language,
+                         std::function<void()> tongue)
+    : TModalWindow(parent, std::move(language)) {
+  setFixedSize(309, 354);
+  Bevel(this, {4, 4, 301, 181});
+  auto* picture = new QLabel(this);
+  picture->setGeometry(8, 8, 101, 77);
+  picture->setPixmap(QIcon(":/icons/about.svg").pixmap(100, 75));
+  auto* name = new QLabel("Gurgelix", this);
+  name->setGeometry(112, 8, 189, 25);
+  QFont big = name->font();
+  big.setBold(true);
+  big.setPixelSize(19);
+  name->setFont(big);
+  (new QLabel("Version  V2.0", this))->setGeometry(112, 32, 189, 13);
+  IconPicture(this, {36, 96, 37, 37});
+  AddButton("ok", {156, 320, 77, 27}, mrOk, true)->setText("OK");
+  tongue_ = AddButton("language", {72, 320, 77, 27}, mrOk, false);
+  disconnect(tongue_, &QPushButton::clicked, nullptr, nullptr);
+  connect(tongue_, &QPushButton::clicked, this, [this, tongue] {
+    tongue();
+    SetTexts();
+    done(mrOk);
+  });
+  escapeResult_ = mrOk;
+}
+
+void TInfoWindow::SetTexts() {
+  setWindowTitle(QString::fromStdString(TextOf(TText::InfoCaption, Language())));
+  tongue_->setText(QString::fromStdString(TextOf(TText::LanguageButton, Language())));
+}
+
+void TInfoWindow::showEvent(QShowEvent* event) {
+  SetTexts();
+  QDialog::showEvent(event);
+}

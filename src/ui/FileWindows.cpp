@@ -1,0 +1,178 @@
+#include "FileWindows.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStorageInfo>
+#include <QToolButton>
+
+namespace {
+
+QLabel* BoldLabel(QWidget* parent, QRect place) {
+  auto* label = new QLabel(parent);
+  label->setGeometry(place);
+  QFont bold = label->font();
+  bold.setBold(true);
+  label->setFont(bold);
+  return label;
+}
+
+void SetText(QWidget* widget, TText text, TLanguage language) {
+  const QString value = QString::fromStdString(TextOf(text, language));
+  if (auto* label = qobject_cast<QLabel*>(widget)) label->setText(value);
+  if (auto* button = qobject_cast<QAbstractButton*>(widget)) button->setText(value);
+}
+
+}  // namespace
+
+TFileWindow::TFileWindow(QWidget* parent, std::function<TLanguage()> language, bool saving)
+    : TModalWindow(parent, std::move(language)), directory_(QDir::homePath()), saving_(saving) {
+  const int listTop = saving ? 68 : 28;
+  setFixedSize(329, saving ? 319 : 276);
+  auto* group = new QGroupBox(this);
+  group->setGeometry(8, 4, 313, 229);
+  auto* filesLabel = BoldLabel(group, {8, saving ? 52 : 12, 145, 13});
+  files_ = new QListWidget(group);
+  files_->setGeometry(8, listTop, 145, saving ? 153 : 193);
+  auto* dirsLabel = BoldLabel(group, {160, 12, 141, 13});
+  path_ = new QLabel(group);
+  path_->setGeometry(160, 26, 145, 14);
+  directories_ = new QListWidget(group);
+  directories_->setGeometry(160, 40, 145, saving ? 141 : 137);
+  auto* drivesLabel = BoldLabel(group, {160, saving ? 186 : 184, 141, 13});
+  drives_ = new QComboBox(group);
+  drives_->setGeometry(160, 202, 145, 21);
+  const int buttonsTop = saving ? 284 : 240;
+  AddButton("ok", {84, buttonsTop, 77, 27}, mrOk, true)->setText("OK");
+  auto* cancel = AddButton("cancel", {168, buttonsTop, 77, 27}, mrCancel, false);
+  connect(files_, &QListWidget::itemDoubleClicked, this, [this] { done(mrOk); });
+  connect(directories_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
+    OpenDirectory(QDir(directory_).absoluteFilePath(item->text()));
+  });
+  connect(drives_, &QComboBox::activated, this,
+          [this](int index) { OpenDirectory(drives_->itemData(index).toString()); });
+  texts_ = [=, this] {
+    const TLanguage lang = Language();
+    SetText(filesLabel, TText::FilesLabel, lang);
+    SetText(dirsLabel, TText::DirectoriesLabel, lang);
+    SetText(drivesLabel, TText::DrivesLabel, lang);
+    SetText(cancel, TText::EscapeButton, lang);
+  };
+}
+
+void TFileWindow::showEvent(QShowEvent* event) {
+  texts_();
+  ReadDrives();
+  ReadDirectory();
+  QDialog::showEvent(event);
+}
+
+void TFileWindow::ReadDrives() {
+  drives_->clear();
+  for (const QStorageInfo& volume : QStorageInfo::mountedVolumes())
+    if (volume.isValid() && volume.isReady())
+      drives_->addItem(volume.rootPath(), volume.rootPath());
+  drives_->setCurrentIndex(drives_->findData(QStorageInfo(directory_).rootPath()));
+}
+
+void TFileWindow::ReadDirectory() {
+  QDir dir(directory_);
+  path_->setText(directory_);
+  directories_->clear();
+  if (!dir.isRoot()) directories_->addItem("..");
+  directories_->addItems(dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name));
+  files_->clear();
+  files_->addItems(dir.entryList({"*.gxs"}, QDir::Files, QDir::Name));
+  FilesRead();
+}
+
+bool TFileWindow::OpenDirectory(const QString& directory) {
+  const QDir dir(directory);
+  if (!dir.exists()) return false;
+  directory_ = dir.canonicalPath();
+  if (isVisible()) ReadDirectory();
+  return true;
+}
+
+void TFileWindow::SelectFile(const QString& name) {
+  ReadDirectory();
+  const auto found = files_->findItems(name, Qt::MatchExactly);
+  if (!found.isEmpty()) files_->setCurrentItem(found.front());
+}
+
+std::optional<std::string> TFileWindow::SelectedFile() const {
+  if (!files_->currentItem()) return std::nullopt;
+  return QDir(directory_).absoluteFilePath(files_->currentItem()->text()).toStdString();
+}
+
+TSaveWindow::TSaveWindow(QWidget* parent, std::function<TLanguage()> language)
+    : TFileWindow(parent, std::move(language), true) {
+  auto* nameLabel = BoldLabel(this, {16, 16, 145, 13});
+  fileEdit_ = new QLineEdit(this);
+  fileEdit_->setGeometry(16, 32, 145, 21);
+  auto* group = new QGroupBox(this);
+  group->setGeometry(8, 236, 313, 41);
+  auto* newLabel = BoldLabel(group, {12, 16, 145, 13});
+  pathEdit_ = new QLineEdit(group);
+  pathEdit_->setGeometry(160, 13, 113, 21);
+  pathEdit_->setMaxLength(8);
+  auto* newPath = new QToolButton(group);
+  newPath->setGeometry(280, 12, 25, 21);
+  newPath->setIcon(QIcon(":/icons/newfolder.svg"));
+  connect(newPath, &QToolButton::clicked, this, [this] { NewDirectory(); });
+  connect(files_, &QListWidget::currentTextChanged, this, [this] { FilesRead(); });
+  const auto baseTexts = texts_;
+  texts_ = [=, this] {
+    baseTexts();
+    const TLanguage lang = Language();
+    setWindowTitle(QString::fromStdString(TextOf(TText::SaveCaption, lang)));
+    SetText(nameLabel, TText::FileNameLabel, lang);
+    SetText(newLabel, TText::NewDirectoryLabel, lang);
+    newPath->setToolTip(QString::fromStdString(TextOf(TText::NewDirectoryHint, lang)));
+  };
+}
+
+// The file-name field follows the list: the selected name, or the mask.
+void TSaveWindow::FilesRead() {
+  fileEdit_->setText(files_->currentItem() ? files_->currentItem()->text() : "*.gxs");
+}
+
+void TSaveWindow::NewDirectory() {
+  if (pathEdit_->text().isEmpty()) return;
+  const QString path = QDir(directory_).absoluteFilePath(pathEdit_->text());
+  QDir().mkdir(path);  // a failure is not reported; the list just stays
+  OpenDirectory(path);
+}
+
+TSaveWindowAnswer TSaveWindow::Ask(const std::string& proposedName) {
+  pathEdit_->clear();
+  QMetaObject::invokeMethod(
+      this,
+      [this, name = QString::fromStdString(proposedName)] {
+        fileEdit_->setText(name);
+        fileEdit_->setFocus();
+      },
+      Qt::QueuedConnection);
+  const int result = Show();
+  return {static_cast<TModalResult>(result), directory_.toStdString(),
+          fileEdit_->text().toStdString()};
+}
+
+TLoadWindow::TLoadWindow(QWidget* parent, std::function<TLanguage()> language)
+    : TFileWindow(parent, std::move(language), false) {
+  const auto baseTexts = texts_;
+  texts_ = [=, this] {
+    baseTexts();
+    setWindowTitle(QString::fromStdString(TextOf(TText::LoadCaption, Language())));
+  };
+}
+
+TLoadWindowAnswer TLoadWindow::Ask() {
+  QMetaObject::invokeMethod(this, [this] { files_->setFocus(); }, Qt::QueuedConnection);
+  const int result = Show();
+  return {static_cast<TModalResult>(result), SelectedFile()};
+}

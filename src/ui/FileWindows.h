@@ -1,0 +1,57 @@
+#pragma once
+
+#include "Dialogs.h"
+
+class QComboBox;
+class QLineEdit;
+class QListWidget;
+
+// The drive, directory and file lists of the save and load windows, linked:
+// a drive moves the directories there, a directory shows its "*.gxs" files.
+// They keep their place from one showing to the next.
+class TFileWindow : public TModalWindow {
+ public:
+  TFileWindow(QWidget* parent, std::function<TLanguage()> language, bool saving);
+
+  QString Directory() const { return directory_; }
+  std::optional<std::string> SelectedFile() const;
+  // False, with the lists unmoved, when the directory does not exist.
+  bool OpenDirectory(const QString& directory);
+  void SelectFile(const QString& name);
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  virtual void FilesRead() {}
+  QListWidget* files_;
+  QString directory_;
+  // Sets the texts for the language; each window adds its own.
+  std::function<void()> texts_;
+
+ private:
+  void ReadDrives();
+  void ReadDirectory();
+  QComboBox* drives_;
+  QListWidget* directories_;
+  QLabel* path_;
+  bool saving_;
+};
+
+class TSaveWindow : public TFileWindow {
+ public:
+  TSaveWindow(QWidget* parent, std::function<TLanguage()> language);
+  TSaveWindowAnswer Ask(const std::string& proposedName);
+
+ protected:
+  void FilesRead() override;
+
+ private:
+  void NewDirectory();
+  QLineEdit* fileEdit_;
+  QLineEdit* pathEdit_;
+};
+
+class TLoadWindow : public TFileWindow {
+ public:
+  TLoadWindow(QWidget* parent, std::function<TLanguage()> language);
+  TLoadWindowAnswer Ask();
+};

@@ -1,0 +1,351 @@
+#include "MainForm.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QToolButton>
+
+#include "ArtworkSheets.h"
+#include "Palette.h"
+#include "PaletteWindow.h"
+
+namespace {
+
+constexpr int ToolBarHeight = 33;
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+QLabel* DisplayLabel(QWidget* parent, QRect place, QColor colour) {
+  auto* label = new QLabel(parent);
+  label->setGeometry(place);
+  QFont font("DejaVu Sans");
+  font.setPixelSize(12);
+  label->setFont(font);
+  label->setStyleSheet(QString("color: %1; background: transparent;").arg(colour.name()));
+  return label;
+}
+
+void BlackBox(QWidget* parent, QRect bevel, QRect inside) {
+  auto* frame = new QFrame(parent);
+  frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  frame->setGeometry(bevel);
+  auto* black = new QFrame(parent);
+  black->setGeometry(inside);
+  black->setStyleSheet("background: black;");
+}
+
+}  // namespace
+
+TMainForm::TMainForm(const std::string& programDir, const std::string& settingsPath)
+    : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint) {
+  setFixedSize(TBoardRenderer::Width, ToolBarHeight + TBoardRenderer::Height);
+  setWindowIcon(QIcon(":/icons/icon.svg"));
+  setWindowTitle("Gurgelix V2.0");
+  BuildToolBar();
+  BuildDisplays();
+  board_ = new TBoardSurface(renderer_.Surface(), this);
+  board_->setGeometry(0, ToolBarHeight, TBoardRenderer::Width, TBoardRenderer::Height);
+  board_->Pressed = [this](TMouseButton button, int x, int y) { game_.boxMouseDown(button, x, y); };
+  board_->Clicked = [this] { game_.boxClick(); };
+  board_->Painting = [this] { BoardPainting(); };
+  BuildSideColumn();
+  timer_.setInterval(1000);
+  connect(&timer_, &QTimer::timeout, this, [this] { game_.TimerTimer(); });
+  game_.FormCreate(programDir, settingsPath);
+  CreateDialogs(programDir, settingsPath);
+}
+
+TMainForm::~TMainForm() { game_.FormDestroy(); }
+
+QToolButton* TMainForm::ToolButton(TControl control, const char* icon, int x,
+                                   void (TGame::*handler)()) {
+  auto* button = new QToolButton(this);
+  button->setGeometry(x, 4, control == TControl::NimbleplayBtn ? 30 : 25, 25);
+  button->setIcon(QIcon(QString(":/icons/") + icon + ".svg"));
+  button->setIconSize(QSize(19, 19));
+  button->setAutoRaise(true);
+  if (handler) connect(button, &QToolButton::clicked, this, [this, handler] { (game_.*handler)(); });
+  controls_[control] = button;
+  return button;
+}
+
+void TMainForm::BuildToolBar() {
+  auto* panel = new QFrame(this);
+  panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  panel->setGeometry(0, 0, TBoardRenderer::Width, ToolBarHeight);
+  ToolButton(TControl::NewGameBtn, "newgame", 4, &TGame::NewGameBtnClick);
+  ToolButton(TControl::RestartBtn, "restart", 28, &TGame::RestartBtnClick);
+  ToolButton(TControl::LoadBtn, "load", 52, &TGame::LoadBtnClick);
+  ToolButton(TControl::SaveBtn, "save", 76, &TGame::SaveBtnClick);
+  ToolButton(TControl::PauseBtn, "pause", 100, &TGame::Pause);
+  auto* sound = ToolButton(TControl::SoundBtn, "sound-off", 124, nullptr);
+  sound->setCheckable(true);
+  connect(sound, &QToolButton::toggled, this, [sound](bool on) {
+    sound->setIcon(QIcon(on ? ":/icons/sound.svg" : ":/icons/sound-off.svg"));
+  });
+  ToolButton(TControl::OptionBtn, "mode", 148, &TGame::OptionBtnClick);
+  ToolButton(TControl::ExitBtn, "exit", 172, &TGame::ExitBtnClick);
+  connect(ToolButton(TControl::MixBtn, "mix", 4, nullptr), &QToolButton::clicked, this,
+          [this] { editor_.MixBtnClick(); });
+  connect(ToolButton(TControl::InsertBtn, "insert", 28, nullptr), &QToolButton::clicked, this,
+          [this] { editor_.InsertBtnClick(); });
+  connect(ToolButton(TControl::DeleteBtn, "delete", 52, nullptr), &QToolButton::clicked, this,
+          [this] { editor_.DeleteBtnClick(); });
+  ToolButton(TControl::RulesBtn, "rules", 417, &TGame::rules);
+  ToolButton(TControl::InfoBtn, "info", 441, &TGame::info);
+  ToolButton(TControl::NimbleplayBtn, "series", 465, &TGame::NimbleplayBtnClick);
+  for (TControl editorButton : {TControl::MixBtn, TControl::InsertBtn, TControl::DeleteBtn})
+    controls_[editorButton]->hide();
+}
+
+void TMainForm::BuildDisplays() {
+  BlackBox(this, {204, 4, 113, 26}, {204, 5, 113, 24});
+  controls_[TControl::levellabel] = DisplayLabel(this, {208, 10, 45, 16}, QColor(0xff, 0xe0, 0x20));
+  levelDisplay_ = new TDigitDisplay(art::DigitStrip(true), true, this);
+  levelDisplay_->setGeometry(256, 7, 57, 20);
+  controls_[TControl::levelbox] = levelDisplay_;
+  BlackBox(this, {324, 4, 85, 26}, {324, 5, 84, 24});
+  controls_[TControl::TimeLabel] = DisplayLabel(this, {328, 10, 41, 16}, QColor(0x40, 0xff, 0x40));
+  timeDisplay_ = new TDigitDisplay(art::DigitStrip(false), false, this);
+  timeDisplay_->setGeometry(364, 7, 41, 20);
+}
+
+void TMainForm::BuildSideColumn() {
+  gauge_ = new TGauge(this);
+  gauge_->setGeometry(410, ToolBarHeight + 130, 22, 180);
+  controls_[TControl::gsol] = gauge_;
+  auto* up = new QToolButton(this);
+  up->setGeometry(449, ToolBarHeight + 130, 23, 20);
+  up->setIcon(QIcon(":/icons/up.svg"));
+  connect(up, &QToolButton::clicked, this, [this] { game_.sUpBtnClick(); });
+  controls_[TControl::sUpBtn] = up;
+  levelScroll_ = new QScrollBar(Qt::Vertical, this);
+  levelScroll_->setGeometry(450, ToolBarHeight + 150, 22, 140);
+  levelScroll_->setRange(1, 1);
+  levelScroll_->setSingleStep(1);
+  levelScroll_->setPageStep(10);
+  connect(levelScroll_, &QScrollBar::valueChanged, this,
+          [this](int position) { game_.LevelBar().SetPosition(position); });
+  controls_[TControl::levelScroll] = levelScroll_;
+  auto* down = new QToolButton(this);
+  down->setGeometry(449, ToolBarHeight + 290, 23, 20);
+  down->setIcon(QIcon(":/icons/down.svg"));
+  connect(down, &QToolButton::clicked, this, [this] { game_.sDownBtnClick(); });
+  controls_[TControl::sDownBtn] = down;
+
+  auto* pausetext = new QPushButton(this);
+  pausetext->setFlat(true);
+  pausetext->setGeometry(72, ToolBarHeight + 112, 269, 100);
+  QFont big("DejaVu Sans");
+  big.setBold(true);
+  big.setPixelSize(27);
+  pausetext->setFont(big);
+  pausetext->setStyleSheet("color: white; background: transparent; border: none;");
+  connect(pausetext, &QPushButton::clicked, this, [this] { game_.boxClick(); });
+  pausetext->hide();
+  controls_[TControl::Pausetext] = pausetext;
+}
+
+void TMainForm::CreateDialogs(const std::string& programDir, const std::string& settingsPath) {
+  auto language = [this] { return game_.Data().Language; };
+  using L = TMessageWindow::TLayout;
+  const std::pair<TDialog, L> windows[] = {
+      {TDialog::TakeChanges, L{TText::TakeChanges, {52, 24, 197, 17}, "ok", mrOk, mrCancel, 136}},
+      {TDialog::Solved, L{TText::Solved, {60, 28, 181, 17}, "smile", mrOk, std::nullopt, 0}},
+      {TDialog::TooSlow, L{TText::TooSlow, {80, 20, 141, 33}, "frown-green", mrOk, std::nullopt, 0}},
+      {TDialog::AllSolved, L{TText::AllSolved, {68, 20, 165, 29}, "smile", mrOk, std::nullopt, 0}},
+      {TDialog::EndGame, L{TText::EndGame, {72, 20, 153, 29}, "exit", mrYes, mrNo, 136}},
+      {TDialog::GiveUpGame, L{TText::GiveUpGame, {72, 20, 149, 26}, "newgame", mrOk, mrCancel, 136}},
+      {TDialog::GiveUpLevel, L{TText::GiveUpLevel, {56, 20, 189, 26}, "restart", mrYes, mrNo, 128}},
+  };
+  saveWindow_ = std::make_unique<TSaveWindow>(this, language);
+  loadWindow_ = std::make_unique<TLoadWindow>(this, language);
+  for (const auto& [dialog, layout] : windows)
+    dialogs_[dialog] = std::make_unique<TMessageWindow>(this, language, layout);
+  const TPlace place =
+      PalettePlace(TSettings(settingsPath), {x(), y()}, width(), Screens());
+  palette_ = std::make_unique<TPaletteWindow>(this, renderer_.BackgroundSheet(),
+                                              game_.Data().EditorBrush, TSettings(settingsPath));
+  palette_->move(place.Left, place.Top);
+  languageWindow_ = std::make_unique<TLanguageWindow>(this, language);
+  dialogs_[TDialog::Info] = std::make_unique<TInfoWindow>(this, language, [this] { game_.TongBtnClick(); });
+  dialogs_[TDialog::Splash] = std::make_unique<TSplashWindow>(this, Q(programDir + "b5.bmp"));
+}
+
+void TMainForm::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (shown_) return;
+  shown_ = true;
+  QTimer::singleShot(0, this, [this] {
+    game_.FormActivate();
+    activated_ = true;
+    board_->update();
+  });
+}
+
+// A paint asked for by the desktop draws everything from the board's layers.
+// The first one after the start-up aligns the level bar, which may start a
+// level with its animation: that runs after the paint, not inside it.
+void TMainForm::BoardPainting() {
+  if (flushing_) return;
+  renderer_.DrawBackdrop();
+  renderer_.DrawAllCells(game_.Data().Board, game_.Data().State);
+  if (activated_ && !terminating_ && game_.FirstPaintPending() && !alignQueued_) {
+    alignQueued_ = true;
+    QTimer::singleShot(0, this, [this] { game_.boxPaint(); });
+  }
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+  if (terminating_ || game_.CloseRequested()) {
+    event->accept();
+    palette_->hide();
+    help_.Quit();
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::quit(); });
+  } else {
+    event->ignore();
+  }
+}
+
+void TMainForm::Terminate() {
+  terminating_ = true;
+  QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(1); });
+  hide();
+}
+
+// Each drawing step reaches the screen at once, while the handler still runs.
+void TMainForm::FlushBoard() {
+  flushing_ = true;
+  board_->repaint();
+  flushing_ = false;
+}
+
+void TMainForm::DrawBackdrop() {
+  renderer_.DrawBackdrop();
+  FlushBoard();
+}
+
+void TMainForm::DrawCell(int col, int row) {
+  renderer_.DrawCell(game_.Data().Board, game_.Data().State, {col, row});
+  FlushBoard();
+}
+
+void TMainForm::DrawRotationFrame(int col, int row, int kind, int frame) {
+  renderer_.DrawRotationFrame(game_.Data().Board, game_.Data().State, {col, row}, kind, frame);
+  FlushBoard();
+}
+
+void TMainForm::DrawFlowPhase(int phase) {
+  renderer_.DrawFlowPhase(game_.Data().Board, game_.Data().State, phase);
+  FlushBoard();
+}
+
+void TMainForm::SetTitle(const std::string& title) { setWindowTitle(Q(title)); }
+
+void TMainForm::SetHint(TControl control, const std::string& hint) {
+  if (controls_.count(control)) controls_[control]->setToolTip(Q(hint));
+}
+
+void TMainForm::SetCaption(TControl control, const std::string& caption) {
+  if (auto* label = qobject_cast<QLabel*>(controls_[control])) label->setText(Q(caption));
+  if (auto* button = qobject_cast<QPushButton*>(controls_[control])) button->setText(Q(caption));
+}
+
+void TMainForm::SetVisible(TControl control, bool visible) {
+  QWidget* widget = control == TControl::Palette ? palette_.get() : controls_[control];
+  if (widget) widget->setVisible(visible);
+}
+
+void TMainForm::SetEnabled(TControl control, bool enabled) {
+  if (controls_.count(control)) controls_[control]->setEnabled(enabled);
+}
+
+void TMainForm::ShowLevelBar(int position, int maximum) {
+  const QSignalBlocker quiet(levelScroll_);
+  levelScroll_->setRange(1, maximum);
+  levelScroll_->setValue(position);
+}
+
+bool TMainForm::SoundOn() const {
+  return static_cast<QToolButton*>(controls_.at(TControl::SoundBtn))->isChecked();
+}
+
+void TMainForm::SetSoundOn(bool on) {
+  static_cast<QToolButton*>(controls_[TControl::SoundBtn])->setChecked(on);
+}
+
+void TMainForm::SetClockOn(bool on) {
+  if (on && !timer_.isActive()) timer_.start();
+  if (!on) timer_.stop();
+}
+
+std::vector<TRect> TMainForm::Screens() const {
+  std::vector<TRect> screens;
+  for (const QScreen* screen : QGuiApplication::screens()) {
+    const QRect area = screen->availableGeometry();
+    screens.push_back({area.x(), area.y(), area.width(), area.height()});
+  }
+  return screens;
+}
+
+bool TMainForm::LoadArtwork(const std::string& programDir) {
+  const bool loaded = renderer_.LoadArtwork(programDir);
+  palette_->update();
+  return loaded;
+}
+
+TModalResult TMainForm::ShowMessage(TMessageKind kind, const std::string& text) {
+  // Captions and buttons stay German in both languages, as the desktop's boxes did.
+  const bool question = kind != TMessageKind::Error;
+  QMessageBox box(kind == TMessageKind::Error     ? QMessageBox::Critical
+                  : kind == TMessageKind::Warning ? QMessageBox::Warning
+                                                  : QMessageBox::Question,
+                  kind == TMessageKind::Error     ? "Fehler"
+                  : kind == TMessageKind::Warning ? "Warnung"
+                                                  : "Bestätigen",
+                  Q(text), QMessageBox::NoButton, isVisible() ? this : nullptr);
+  if (!question) {
+    box.addButton("OK", QMessageBox::AcceptRole);
+    box.exec();
+    return mrOk;
+  }
+  QPushButton* yes = box.addButton("&Ja", QMessageBox::YesRole);
+  QPushButton* no = box.addButton("&Nein", QMessageBox::NoRole);
+  box.setDefaultButton(yes);
+  box.setEscapeButton(no);
+  box.exec();
+  return box.clickedButton() == yes ? mrYes : mrNo;
+}
+
+TModalResult TMainForm::ShowDialog(TDialog dialog) {
+  return static_cast<TModalResult>(dialogs_.at(dialog)->exec());
+}
+
+TModalResult TMainForm::ShowLanguageWindow(TLanguage& language) {
+  const auto result = static_cast<TModalResult>(languageWindow_->exec());
+  if (result == mrOk) language = languageWindow_->Chosen();
+  return result;
+}
+
+void TMainForm::PointSaveWindowAt(const std::string& file) {
+  const QFileInfo info(Q(file));
+  if (saveWindow_->OpenDirectory(info.absolutePath())) saveWindow_->SelectFile(info.fileName());
+}
+
+TSaveWindowAnswer TMainForm::ShowSaveWindow(const std::string& proposedName) {
+  return saveWindow_->Ask(proposedName);
+}
+
+bool TMainForm::PointLoadWindowAt(const std::string& directory) {
+  return loadWindow_->OpenDirectory(Q(directory));
+}
+
+TLoadWindowAnswer TMainForm::ShowLoadWindow() { return loadWindow_->Ask(); }

@@ -1,0 +1,102 @@
+#pragma once
+
+#include <QTimer>
+#include <QWidget>
+#include <map>
+#include <memory>
+
+#include "BoardRenderer.h"
+#include "Dialogs.h"
+#include "Editor.h"
+#include "FileWindows.h"
+#include "Game.h"
+#include "Services.h"
+#include "SteadyClock.h"
+#include "Widgets.h"
+
+class QLabel;
+class QScrollBar;
+class QToolButton;
+class TPaletteWindow;
+
+// The main window: the tool bar, the two displays, the board surface, the
+// gauge and the level bar. It shows what the game asks for and hands every
+// event to the game's handlers.
+class TMainForm : public QWidget, public TGameWindow {
+ public:
+  TMainForm(const std::string& programDir, const std::string& settingsPath);
+  ~TMainForm() override;
+  TGame& Game() { return game_; }
+
+  void DrawBackdrop() override;
+  void DrawCell(int col, int row) override;
+  void DrawRotationFrame(int col, int row, int kind, int frame) override;
+  void DrawFlowPhase(int phase) override;
+  void DrawTimeDisplay(const TDisplayDigits& digits) override { timeDisplay_->Show(digits); }
+  void DrawLevelDisplay(const TDisplayDigits& digits, bool solvedMark) override {
+    levelDisplay_->Show(digits, solvedMark);
+  }
+  void SetTitle(const std::string& title) override;
+  void SetGauge(int maximum, int progress) override { gauge_->Set(maximum, progress); }
+  void SetHint(TControl control, const std::string& hint) override;
+  void SetCaption(TControl control, const std::string& caption) override;
+  void SetVisible(TControl control, bool visible) override;
+  void SetEnabled(TControl control, bool enabled) override;
+  void ShowLevelBar(int position, int maximum) override;
+  bool SoundOn() const override;
+  void SetSoundOn(bool on) override;
+  void SetClockOn(bool on) override;
+  TClock& Clock() override { return clock_; }
+  TPlace WindowPlace() const override { return {x(), y()}; }
+  void MoveWindow(TPlace place) override { move(place.Left, place.Top); }
+  int WindowWidth() const override { return frameGeometry().width(); }
+  int WindowHeight() const override { return frameGeometry().height(); }
+  std::vector<TRect> Screens() const override;
+  bool LoadArtwork(const std::string& programDir) override;
+  TModalResult ShowMessage(TMessageKind kind, const std::string& text) override;
+  TModalResult ShowDialog(TDialog dialog) override;
+  TModalResult ShowLanguageWindow(TLanguage& language) override;
+  void PointSaveWindowAt(const std::string& file) override;
+  TSaveWindowAnswer ShowSaveWindow(const std::string& proposedName) override;
+  bool PointLoadWindowAt(const std::string& directory) override;
+  TLoadWindowAnswer ShowLoadWindow() override;
+  void CloseMainWindow() override { close(); }
+  void Terminate() override;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void BuildToolBar();
+  void BuildDisplays();
+  void BuildSideColumn();
+  void CreateDialogs(const std::string& programDir, const std::string& settingsPath);
+  QToolButton* ToolButton(TControl control, const char* icon, int x, void (TGame::*handler)());
+  void FlushBoard();
+  void BoardPainting();
+
+  TBoardRenderer renderer_;
+  TSteadyClock clock_;
+  TQtSoundPlayer sound_;
+  TQtHelpViewer help_;
+  TGame game_{*this, sound_, help_};
+  TEditor editor_{game_};
+  QTimer timer_;
+  std::map<TControl, QWidget*> controls_;
+  TBoardSurface* board_ = nullptr;
+  TDigitDisplay* timeDisplay_ = nullptr;
+  TDigitDisplay* levelDisplay_ = nullptr;
+  TGauge* gauge_ = nullptr;
+  QScrollBar* levelScroll_ = nullptr;
+  std::map<TDialog, std::unique_ptr<QDialog>> dialogs_;
+  std::unique_ptr<TLanguageWindow> languageWindow_;
+  std::unique_ptr<TSaveWindow> saveWindow_;
+  std::unique_ptr<TLoadWindow> loadWindow_;
+  std::unique_ptr<TPaletteWindow> palette_;
+  bool shown_ = false;
+  bool terminating_ = false;
+  bool alignQueued_ = false;
+  bool activated_ = false;
+  bool flushing_ = false;
+};

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+#include "Settings.h"
+
+// The editor's palette: the 8 x 8 background pictures; a press chooses the
+// brush, a white cross marks it.
+class TPaletteWindow : public QWidget {
+ public:
+  TPaletteWindow(QWidget* parent, const QImage& sheet, int& brush, TSettings settings);
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  const QImage& sheet_;
+  int& brush_;
+  TSettings settings_;
+};

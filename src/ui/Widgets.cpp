@@ -1,0 +1,73 @@
+#include "Widgets.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+constexpr int DigitWidth = 11;
+constexpr int Place = 13;
+constexpr int BlankX = 110;
+constexpr int SolvedX = 122;
+constexpr int UnsolvedX = 135;
+}  // namespace
+
+TDigitDisplay::TDigitDisplay(QImage strip, bool withMark, QWidget* parent)
+    : QWidget(parent), strip_(std::move(strip)), withMark_(withMark) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TDigitDisplay::Show(const TDisplayDigits& digits, bool solvedMark) {
+  digits_ = digits;
+  solved_ = solvedMark;
+  repaint();
+}
+
+void TDigitDisplay::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), Qt::black);
+  for (std::size_t i = 0; i < digits_.size(); ++i) {
+    const int source = digits_[i] ? DigitWidth * *digits_[i] : BlankX;
+    painter.drawImage(QPoint(Place * static_cast<int>(i), 0), strip_, QRect(source, 0, DigitWidth, 20));
+  }
+  if (withMark_)
+    painter.drawImage(QPoint(42, 0), strip_, QRect(solved_ ? SolvedX : UnsolvedX, 0, Place, 20));
+}
+
+TGauge::TGauge(QWidget* parent) : QWidget(parent) {}
+
+void TGauge::Set(int maximum, int progress) {
+  maximum_ = std::max(1, maximum);
+  progress_ = std::clamp(progress, 0, maximum_);
+  update();
+}
+
+void TGauge::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), Qt::black);
+  const int filled = height() * progress_ / maximum_;
+  painter.fillRect(QRect(0, height() - filled, width(), filled), QColor(0xd9, 0x2b, 0x22));
+}
+
+TBoardSurface::TBoardSurface(const QImage& picture, QWidget* parent)
+    : QWidget(parent), picture_(picture) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TBoardSurface::paintEvent(QPaintEvent*) {
+  if (Painting) Painting();
+  QPainter painter(this);
+  painter.drawImage(0, 0, picture_);
+}
+
+void TBoardSurface::mousePressEvent(QMouseEvent* event) {
+  const auto button = event->button() == Qt::RightButton    ? TMouseButton::Right
+                      : event->button() == Qt::MiddleButton ? TMouseButton::Middle
+                                                             : TMouseButton::Left;
+  const QPoint at = event->position().toPoint();
+  if (Pressed) Pressed(button, at.x(), at.y());
+}
+
+void TBoardSurface::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && Clicked)
+    Clicked();
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <functional>
+
+#include "BoardInput.h"
+#include "GameWindow.h"
+
+// A three-place dot-matrix display, with the level display's solved mark.
+class TDigitDisplay : public QWidget {
+ public:
+  TDigitDisplay(QImage strip, bool withMark, QWidget* parent);
+  void Show(const TDisplayDigits& digits, bool solvedMark = false);
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+
+ private:
+  QImage strip_;
+  bool withMark_;
+  TDisplayDigits digits_;
+  bool solved_ = false;
+};
+
+// The solved gauge: a red bar filled upward on black.
+class TGauge : public QWidget {
+ public:
+  explicit TGauge(QWidget* parent);
+  void Set(int maximum, int progress);
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+
+ private:
+  int maximum_ = 1;
+  int progress_ = 0;
+};
+
+// The board surface: shows the renderer's picture and reports presses and clicks.
+class TBoardSurface : public QWidget {
+ public:
+  TBoardSurface(const QImage& picture, QWidget* parent);
+  std::function<void(TMouseButton, int x, int y)> Pressed;
+  std::function<void()> Clicked;
+  std::function<void()> Painting;
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  const QImage& picture_;
+};
