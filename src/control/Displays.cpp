@@ -38,7 +38,7 @@ constexpr std::array<TControlText, 20> WindowTexts{{
 }  // namespace
 
 TDisplayDigits ThreeDigits(std::int32_t value) {
-  value = std::clamp(value, 0, 999);
+  value = std::max(value, 0);  // each place is taken mod 10 as it stands
   const std::array<int, 3> places{value / 100 % 10, value / 10 % 10, value % 10};
   TDisplayDigits digits;
   bool leading = true;

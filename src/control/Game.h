@@ -105,7 +105,7 @@ class TGame : public TBoardHost {
 };
 
 // Places of a three-place display, hundreds first: leading zeros blank, the
-// ones always shown. Values outside 0..999 show their nearest end.
+// ones always shown. Negative values, which have no picture, show as 0.
 TDisplayDigits ThreeDigits(std::int32_t value);
 
 // Path of the saved game the save window names: the directory, a separator

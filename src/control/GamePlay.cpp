@@ -41,7 +41,7 @@ void TGame::boxMouseDown(TMouseButton button, int x, int y) {
 }
 
 void TGame::TimerTimer() {
-  if (data_.State != psRunning) return;
+  if (data_.State != psRunning || closing_) return;
   if (data_.Mode == gmPractice || data_.TimeLeft > 0) {
     --data_.TimeLeft;
   } else {

@@ -10,6 +10,12 @@ void TLevelBar::SetPosition(int position) {
   if (onChange_) onChange_();
 }
 
+void TLevelBar::Place(int position, int maximum) {
+  maximum_ = std::max(Minimum, maximum);
+  position_ = std::clamp(position, Minimum, maximum_);
+  if (onShow_) onShow_(position_, maximum_);
+}
+
 void TLevelBar::SetMaximum(int maximum) {
   maximum_ = std::max(Minimum, maximum);
   if (onShow_) onShow_(position_, maximum_);

@@ -23,6 +23,8 @@ class TLevelBar {
   void SetPosition(int position);
   // A lower maximum pulls the position along, which counts as a change.
   void SetMaximum(int maximum);
+  // Moves the bar without running the change handler.
+  void Place(int position, int maximum);
   // The player's steps; negative moves toward position 1.
   void Step(int delta) { SetPosition(position_ + delta); }
 

@@ -30,13 +30,13 @@ void TGame::SaveBtnClick() {
                   data_.Language, window_);
   else
     SaveGame();
-  window_.SetClockOn(true);
+  if (!closing_) window_.SetClockOn(true);  // a failed save may have closed the game
 }
 
 void TGame::LoadBtnClick() {
   window_.SetClockOn(false);
   LoadGame();
-  window_.SetClockOn(true);
+  if (!closing_) window_.SetClockOn(true);
 }
 
 bool TGame::ReadRememberedGame() {

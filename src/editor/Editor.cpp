@@ -118,7 +118,7 @@ void TEditor::InsertBtnClick() {
   levels.Insert(data_.CurrentLevel + 1, fresh);
   ++data_.CurrentLevel;
 
-  game_.LevelBar().SetMaximum(levels.LevelCount());  // the position stays: no level starts
+  game_.LevelBar().Place(levels.LevelCount() - data_.CurrentLevel + 1, levels.LevelCount());
   SetGaugeMaximum();
   game_.UpdateTitleAndGauge();
   data_.LevelTouched = true;

@@ -9,7 +9,7 @@ TEST(Displays, ThreeDigitsBlankOnlyLeadingZeros) {
   EXPECT_EQ(ThreeDigits(40), (TDisplayDigits{blank, 4, 0}));
   EXPECT_EQ(ThreeDigits(105), (TDisplayDigits{1, 0, 5}));
   EXPECT_EQ(ThreeDigits(-12), (TDisplayDigits{blank, blank, 0}));
-  EXPECT_EQ(ThreeDigits(1234), (TDisplayDigits{9, 9, 9}));
+  EXPECT_EQ(ThreeDigits(1005), (TDisplayDigits{blank, blank, 5}));
 }
 
 TEST_F(GameTest, TitleHintsAndGaugeFollowTheLanguage) {

@@ -19,6 +19,7 @@ TEST_F(GameTest, FirstStartAsksTheLanguageAndStartsNoLevelItself) {
   EXPECT_FALSE(Window.ClockOn);
   EXPECT_FALSE(Window.SoundIsOn);
   EXPECT_EQ(Data.HelpFile, ProgramDir + "GURX.HLP");
+  EXPECT_EQ(Data.EditorBrush, 0);
   Game.FormActivate();  // activated again by its own windows: runs once only
   EXPECT_TRUE(Window.Take().empty());
   Game.boxPaint();  // the first paint moves the bar, which starts the level
@@ -37,6 +38,7 @@ TEST_F(GameTest, ARememberedGameContinuesWhereItWasLeft) {
   EXPECT_TRUE(Window.SoundIsOn);
   EXPECT_EQ(Window.Place, (TPlace{300, 200}));
   EXPECT_EQ(Data.Results[1], 7);
+  EXPECT_EQ(Data.EditorBrush, 1);
   EXPECT_EQ(Data.HelpFile, ProgramDir + "GURX2.HLP");
   EXPECT_EQ(Window.BarPosition, 4);
   EXPECT_EQ(Window.Title, "Gurgelix V2.0 - Game sunday.gxs - Practice mode");
@@ -123,6 +125,9 @@ TEST_F(GameTest, AFailedSaveAtExitEndsWithoutASecondClose) {
   EXPECT_EQ(Dialogs(), (Strings{"dialog EndGame",
                                 "message Cannot save game x.gxs. Drive full or not writable."}));
   EXPECT_NE(Settings().find("save=\n"), std::string::npos);  // the settings are still written
+  EXPECT_FALSE(Window.ClockOn);
+  Game.TimerTimer();  // a tick that arrives after the shut-down does nothing
+  EXPECT_EQ(Data.State, psRunning);
 }
 
 }  // namespace
