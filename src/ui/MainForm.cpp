@@ -141,15 +141,18 @@ void TMainForm::BuildSideColumn() {
   connect(down, &QToolButton::clicked, this, [this] { game_.sDownBtnClick(); });
   controls_[TControl::sDownBtn] = down;
 
-  auto* pausetext = new QPushButton(this);
-  pausetext->setFlat(true);
-  pausetext->setGeometry(72, ToolBarHeight + 112, 269, 100);
+  auto* pausetext = new TClickLabel(this);
+  // Taller than the text's box of 269 x 100 around the same middle, so the
+  // German text fits on its four lines.
+  pausetext->setGeometry(72, ToolBarHeight + 87, 269, 150);
   QFont big("DejaVu Sans");
   big.setBold(true);
   big.setPixelSize(27);
   pausetext->setFont(big);
-  pausetext->setStyleSheet("color: white; background: transparent; border: none;");
-  connect(pausetext, &QPushButton::clicked, this, [this] { game_.boxClick(); });
+  pausetext->setWordWrap(true);
+  pausetext->setAlignment(Qt::AlignCenter);
+  pausetext->setStyleSheet("color: white; background: transparent;");
+  pausetext->Clicked = [this] { game_.boxClick(); };
   pausetext->hide();
   controls_[TControl::Pausetext] = pausetext;
 }

@@ -48,6 +48,10 @@ void TGauge::paintEvent(QPaintEvent*) {
   painter.fillRect(QRect(0, height() - filled, width(), filled), QColor(0xd9, 0x2b, 0x22));
 }
 
+void TClickLabel::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton && Clicked) Clicked();
+}
+
 TBoardSurface::TBoardSurface(const QImage& picture, QWidget* parent)
     : QWidget(parent), picture_(picture) {
   setAttribute(Qt::WA_OpaquePaintEvent);

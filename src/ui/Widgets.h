@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QLabel>
 #include <QWidget>
 #include <functional>
 
@@ -35,6 +36,16 @@ class TGauge : public QWidget {
  private:
   int maximum_ = 1;
   int progress_ = 0;
+};
+
+// A label that reports a left click: the pause text, which lies over the board.
+class TClickLabel : public QLabel {
+ public:
+  using QLabel::QLabel;
+  std::function<void()> Clicked;
+
+ protected:
+  void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
 // The board surface: shows the renderer's picture and reports presses and clicks.
