@@ -2,10 +2,14 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QToolButton>
 #include <QPushButton>
 #include <QTimer>
 
 #include "Dialogs.h"
+#include "FileWindows.h"
 #include "MainForm.h"
 #include "support/TempDir.h"
 
@@ -52,6 +56,44 @@ TEST(ModalWindows, TheLanguageWindowSetsTheLanguageOnlyByItsButtons) {
   WhenModal([](QWidget* w) { w->findChildren<QPushButton*>().back()->click(); });
   EXPECT_EQ(window.exec(), mrOk);
   EXPECT_EQ(window.Chosen(), lgGerman);
+}
+
+TEST(FileWindows, SaveWindowProposesANameAndMakesDirectories) {
+  TTempDir dir;
+  WriteBytes(dir / "old.gxs", {});
+  TSaveWindow window(nullptr, [] { return lgEnglish; });
+  ASSERT_TRUE(window.OpenDirectory(QString::fromStdString(dir.Path().string())));
+  EXPECT_FALSE(window.OpenDirectory("/no/such/directory"));
+  WhenModal([](QWidget* w) {
+    auto edits = w->findChildren<QLineEdit*>();
+    edits[1]->setText("games");  // the new-directory field, 8 characters at most
+    w->findChildren<QToolButton*>().front()->click();
+    edits[0]->setText("sunday");
+    PressKey(edits[0], Qt::Key_Return);
+  });
+  const TSaveWindowAnswer answer = window.Ask("noname.gxs");
+  EXPECT_EQ(answer.Result, mrOk);
+  EXPECT_EQ(answer.Directory, std::filesystem::canonical(dir / "games").string());
+  EXPECT_EQ(answer.FileName, "sunday");
+  EXPECT_EQ(window.windowTitle(), "Save game as ...");
+}
+
+TEST(FileWindows, LoadWindowGivesTheChosenFile) {
+  TTempDir dir;
+  WriteBytes(dir / "a.gxs", {});
+  WriteBytes(dir / "b.txt", {});
+  TLoadWindow window(nullptr, [] { return lgGerman; });
+  window.OpenDirectory(QString::fromStdString(dir.Path().string()));
+  WhenModal([](QWidget* w) {
+    auto* files = w->findChildren<QListWidget*>().front();
+    ASSERT_EQ(files->count(), 1);  // only saved games
+    emit files->itemDoubleClicked(files->item(0));
+  });
+  window.SelectFile("a.gxs");
+  const TLoadWindowAnswer answer = window.Ask();
+  EXPECT_EQ(answer.Result, mrOk);
+  EXPECT_EQ(answer.SelectedFile, std::filesystem::canonical(dir / "a.gxs").string());
+  EXPECT_EQ(window.windowTitle(), "Spiel laden");
 }
 
 // The whole window over the built game files: start-up, first paint, a press.
