@@ -85,14 +85,19 @@ void TFileWindow::ReadDirectory() {
   directories_->clear();
   if (!dir.isRoot()) directories_->addItem("..");
   directories_->addItems(dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name));
+  // Reading the names again keeps the file that was selected.
+  const QString selected = files_->currentItem() ? files_->currentItem()->text() : QString();
   files_->clear();
   files_->addItems(dir.entryList({"*.gxs"}, QDir::Files, QDir::Name));
+  const auto found = files_->findItems(selected, Qt::MatchExactly);
+  if (!selected.isEmpty() && !found.isEmpty()) files_->setCurrentItem(found.front());
   FilesRead();
 }
 
 bool TFileWindow::OpenDirectory(const QString& directory) {
   const QDir dir(directory);
   if (!dir.exists()) return false;
+  if (dir.canonicalPath() != directory_) files_->clear();  // no selection carried across
   directory_ = dir.canonicalPath();
   if (isVisible()) ReadDirectory();
   return true;

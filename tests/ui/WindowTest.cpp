@@ -87,6 +87,7 @@ TEST(FileWindows, LoadWindowGivesTheChosenFile) {
   WhenModal([](QWidget* w) {
     auto* files = w->findChildren<QListWidget*>().front();
     ASSERT_EQ(files->count(), 1);  // only saved games
+    EXPECT_EQ(files->currentItem(), files->item(0));  // still selected after the list was read
     emit files->itemDoubleClicked(files->item(0));
   });
   window.SelectFile("a.gxs");
