@@ -29,6 +29,10 @@ TModalWindow::TModalWindow(QWidget* parent, std::function<TLanguage()> language)
       language_(std::move(language)) {
   setWindowTitle("Gurgelix");
   setWindowIcon(QIcon(":/icons/icon.svg"));
+  // The small windows' layout is made for an 8-point font.
+  QFont small("DejaVu Sans");
+  small.setPixelSize(11);
+  setFont(small);
 }
 
 QPushButton* TModalWindow::AddButton(const QString& icon, QRect place, TModalResult result,
@@ -57,8 +61,8 @@ TMessageWindow::TMessageWindow(QWidget* parent, std::function<TLanguage()> langu
   IconPicture(this, {16, 16, 32, 32});
   message_ = new QLabel(this);
   message_->setGeometry(layout.MessagePlace);
-  message_->setWordWrap(true);
-  message_->setAlignment(Qt::AlignCenter);
+  message_->setWordWrap(!layout.OneLine);
+  message_->setAlignment(layout.OneLine ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
   QFont bold = message_->font();
   bold.setBold(true);
   message_->setFont(bold);
@@ -74,6 +78,19 @@ TMessageWindow::TMessageWindow(QWidget* parent, std::function<TLanguage()> langu
 
 void TMessageWindow::showEvent(QShowEvent* event) {
   message_->setText(QString::fromStdString(TextOf(layout_.Message, Language())));
+  if (layout_.OneLine) {
+    // One line between the picture and the frame: a smaller font when the
+    // language's text is too long for it.
+    QFont font = message_->font();
+    for (int size = 11; size >= 8; --size) {
+      font.setPixelSize(size);
+      message_->setFont(font);
+      message_->adjustSize();
+      if (message_->width() <= 249 - 54) break;
+    }
+    message_->move(std::min(layout_.MessagePlace.x(), 249 - message_->width()),
+                   layout_.MessagePlace.y());
+  }
   if (no_) {
     ok_->setText(QString::fromStdString(TextOf(TText::Yes, Language())));
     no_->setText(QString::fromStdString(TextOf(TText::No, Language())));

@@ -37,6 +37,7 @@ class TMessageWindow : public TModalWindow {
     TModalResult OkResult;
     std::optional<TModalResult> NoResult;  // a question has a second button
     int NoX;
+    bool OneLine = false;  // left-aligned on one line, not centred and wrapped
   };
   TMessageWindow(QWidget* parent, std::function<TLanguage()> language, TLayout layout);
 

@@ -163,7 +163,8 @@ void TMainForm::CreateDialogs(const std::string& programDir, const std::string& 
   const std::pair<TDialog, L> windows[] = {
       {TDialog::TakeChanges, L{TText::TakeChanges, {52, 24, 197, 17}, "ok", mrOk, mrCancel, 136}},
       {TDialog::Solved, L{TText::Solved, {60, 28, 181, 17}, "smile", mrOk, std::nullopt, 0}},
-      {TDialog::TooSlow, L{TText::TooSlow, {80, 20, 141, 33}, "frown-green", mrOk, std::nullopt, 0}},
+      {TDialog::TooSlow,
+       L{TText::TooSlow, {80, 20, 141, 33}, "frown-green", mrOk, std::nullopt, 0, true}},
       {TDialog::AllSolved, L{TText::AllSolved, {68, 20, 165, 29}, "smile", mrOk, std::nullopt, 0}},
       {TDialog::EndGame, L{TText::EndGame, {72, 20, 153, 29}, "exit", mrYes, mrNo, 136}},
       {TDialog::GiveUpGame, L{TText::GiveUpGame, {72, 20, 149, 26}, "newgame", mrOk, mrCancel, 136}},
