@@ -153,8 +153,9 @@ TInfoWindow::TInfoWindow(QWidget* parent, std::function<TLanguage()> language,
   (new QLabel("Version  V2.0", this))->setGeometry(112, 32, 189, 13);
   IconPicture(this, {36, 96, 37, 37});
   AddButton("ok", {156, 320, 77, 27}, mrOk, true)->setText("OK");
-  tongue_ = AddButton("language", {72, 320, 77, 27}, mrOk, false);
-  disconnect(tongue_, &QPushButton::clicked, nullptr, nullptr);
+  // Its result is OK too, but only after the language window has answered.
+  tongue_ = new QPushButton(QIcon(":/icons/language.svg"), "", this);
+  tongue_->setGeometry(72, 320, 77, 27);
   connect(tongue_, &QPushButton::clicked, this, [this, tongue] {
     tongue();
     SetTexts();
