@@ -74,12 +74,17 @@ void TGame::UpdateTitleAndGauge() {
   window_.SetTitle(title);
 
   const std::int32_t count = data_.Levels.LevelCount();
-  int solved = 0;
-  for (std::int32_t n = 1; n <= std::min(count, TResultTable::Size); ++n)
-    if (data_.Results[n] > 0) ++solved;
+  const int solved = SolvedLevelCount();
   window_.SetGauge(count, solved);
   window_.SetHint(TControl::gsol, TextOf(TText::GaugeHint, data_.Language, std::to_string(solved),
                                          std::to_string(count)));
+}
+
+int TGame::SolvedLevelCount() const {
+  int solved = 0;
+  for (std::int32_t n = 1; n <= std::min(data_.Levels.LevelCount(), TResultTable::Size); ++n)
+    if (data_.Results[n] > 0) ++solved;
+  return solved;
 }
 
 void TGame::ApplyLanguage() {

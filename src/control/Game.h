@@ -77,6 +77,10 @@ class TGame : public TBoardHost {
   void levelboxPaint();
   void UpdateTitleAndGauge();
   void ApplyLanguage();
+  // Redraws every cell, column by column.
+  void DrawAllCells();
+  // Levels 1..LevelCount with a result above 0, as the gauge counts them.
+  int SolvedLevelCount() const;
 
   // The board host: frames and phases go straight to the window.
   void DrawRotationFrame(int col, int row, int kind, int frame) override;
@@ -85,7 +89,6 @@ class TGame : public TBoardHost {
 
  private:
   bool LevelInPlay() const;
-  void DrawAllCells();
   void StartNextUnsolved(int direction);
   void MoveWindowFromSettings();
   void WriteSettings();

@@ -95,12 +95,6 @@ void TEditor::RightPress(TCell cell) {
   Flood();
 }
 
-void TEditor::SetGaugeMaximum() {
-  int solved = 0;
-  for (std::int32_t n = 1; n <= data_.Levels.LevelCount(); ++n) solved += data_.Results[n] > 0;
-  game_.Window().SetGauge(data_.Levels.LevelCount(), solved);
-}
-
 void TEditor::InsertBtnClick() {
   TLevelList& levels = data_.Levels;
   if (levels.LevelCount() >= TLevelList::MaxLevels) return;
@@ -109,8 +103,7 @@ void TEditor::InsertBtnClick() {
   board.Tiles.fill(0);
   board.Backgrounds.fill(bgDefault);
   board.ShownFlow.fill(0);
-  for (int col = 1; col <= BoardCols; ++col)
-    for (int row = 1; row <= BoardRows; ++row) game_.Window().DrawCell(col, row);
+  game_.DrawAllCells();
 
   data_.Results.InsertAfter(data_.CurrentLevel, levels.LevelCount());
   TLevelRec fresh{};
@@ -119,7 +112,6 @@ void TEditor::InsertBtnClick() {
   ++data_.CurrentLevel;
 
   game_.LevelBar().Place(levels.LevelCount() - data_.CurrentLevel + 1, levels.LevelCount());
-  SetGaugeMaximum();
   game_.UpdateTitleAndGauge();
   data_.LevelTouched = true;
   data_.LevelsChanged = true;
@@ -138,12 +130,11 @@ void TEditor::DeleteBtnClick() {
   LoadLevelToBoard(data_.Board, current);
   data_.TimeLeft = SecondsPerTileInEditor * TileCount(current);
   ComputeFlow(data_.Board);
-  for (int col = 1; col <= BoardCols; ++col)
-    for (int row = 1; row <= BoardRows; ++row) game_.Window().DrawCell(col, row);
+  game_.DrawAllCells();
   AnimateFlow(data_.Board, game_);
   data_.LevelTouched = false;
   game_.LevelBar().SetMaximum(levels.LevelCount());  // a clipped position starts a level
-  SetGaugeMaximum();
+  game_.Window().SetGauge(levels.LevelCount(), game_.SolvedLevelCount());
   game_.SetPlayState(psEditing);
   data_.LevelsChanged = true;
 }

@@ -33,7 +33,6 @@ class TEditor {
   void Flood();
   bool ScrambleCanMove() const;
   int OpenDirection(TTileCode tile);
-  void SetGaugeMaximum();
 
   TGame& game_;
   TGameData& data_;

@@ -1,16 +1,12 @@
 #include "BoardInput.h"
 
 #include "Flow.h"
+#include "Geometry.h"
 #include "Rotation.h"
-
-namespace {
-constexpr int GridOrigin = 22;
-constexpr int CellSize = 36;
-}  // namespace
 
 std::optional<TCell> HitTestBoard(int x, int y) {
   if (x < GridOrigin || y < GridOrigin) return std::nullopt;
-  const TCell cell{(x - GridOrigin) / CellSize + 1, (y - GridOrigin) / CellSize + 1};
+  const TCell cell{(x - GridOrigin) / CellPixels + 1, (y - GridOrigin) / CellPixels + 1};
   if (cell.Col > BoardCols || cell.Row > BoardRows) return std::nullopt;
   return cell;
 }

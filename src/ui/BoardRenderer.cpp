@@ -2,15 +2,19 @@
 
 #include <QPainter>
 
+#include "Geometry.h"
+
 namespace {
 
-constexpr int CellSize = 36;
 constexpr int MarkSize = 12;
 constexpr int MaskX = 72;
 constexpr int FullMarkX = 60;
 constexpr int StartMarkX = 84;
 
-QPoint CellOrigin(TCell cell) { return {CellSize * cell.Col - 14, CellSize * cell.Row - 14}; }
+QPoint CellOrigin(TCell cell) {
+  const TPixel corner = CellCorner(cell);
+  return {corner.X, corner.Y};
+}
 
 bool LoadAtLeast(QImage& image, const std::string& path, QSize minimum) {
   if (!image.load(QString::fromStdString(path))) return false;
@@ -25,8 +29,8 @@ TBoardRenderer::TBoardRenderer() : surface_(Width, Height, QImage::Format_RGB32)
 }
 
 bool TBoardRenderer::LoadArtwork(const std::string& programDir) {
-  return LoadAtLeast(tiles_, programDir + "b1.bmp", {12 * CellSize, 5 * CellSize}) &&
-         LoadAtLeast(backgrounds_, programDir + "b2.bmp", {8 * CellSize, 8 * CellSize}) &&
+  return LoadAtLeast(tiles_, programDir + "b1.bmp", {12 * CellPixels, 5 * CellPixels}) &&
+         LoadAtLeast(backgrounds_, programDir + "b2.bmp", {8 * CellPixels, 8 * CellPixels}) &&
          LoadAtLeast(water_, programDir + "b3.bmp", {8 * MarkSize, MarkSize}) &&
          LoadAtLeast(backdrop_, programDir + "b4.bmp", {Width, Height});
 }
@@ -59,12 +63,12 @@ void TBoardRenderer::DrawCell(const TBoard& board, TPlayState state, TCell cell)
   }
   const int code = board.Backgrounds[CellIndex(cell)];
   if (code == bgBackdrop) {
-    Copy(backdrop_, at, {CellSize, CellSize}, at);
+    Copy(backdrop_, at, {CellPixels, CellPixels}, at);
     return;
   }
   // A code whose picture lies outside the sheet shows the default floor.
-  const int shown = (code / 8 + 1) * CellSize <= backgrounds_.height() ? code : bgDefault;
-  Copy(backgrounds_, {shown % 8 * CellSize, shown / 8 * CellSize}, {CellSize, CellSize}, at);
+  const int shown = (code / 8 + 1) * CellPixels <= backgrounds_.height() ? code : bgDefault;
+  Copy(backgrounds_, {shown % 8 * CellPixels, shown / 8 * CellPixels}, {CellPixels, CellPixels}, at);
 }
 
 void TBoardRenderer::DrawAllCells(const TBoard& board, TPlayState state) {
@@ -75,8 +79,8 @@ void TBoardRenderer::DrawAllCells(const TBoard& board, TPlayState state) {
 void TBoardRenderer::DrawRotationFrame(const TBoard& board, TPlayState state, TCell cell, int kind,
                                        int frame) {
   // A piece without a picture of its own (kind 0 with a turn) shows as a plugged one.
-  const int row = kind >= 1 && (kind * CellSize) <= tiles_.height() ? kind - 1 : 5;
-  Copy(tiles_, {frame * CellSize, row * CellSize}, {CellSize, CellSize}, CellOrigin(cell));
+  const int row = kind >= 1 && (kind * CellPixels) <= tiles_.height() ? kind - 1 : 5;
+  Copy(tiles_, {frame * CellPixels, row * CellPixels}, {CellPixels, CellPixels}, CellOrigin(cell));
   if (board.Shown(cell)) DrawWaterMark(cell, MarkFor(board, state, cell));
 }
 

@@ -23,10 +23,8 @@ struct GameTest : ::testing::Test {
 
   void WriteLevels(int count) {
     const TLevelRec rec = TLevelBuilder{}.Tile(1, 1, 9).Tile(2, 1, 17).Rec;
-    const auto* raw = reinterpret_cast<const std::uint8_t*>(&rec);
-    std::vector<std::uint8_t> bytes;
-    for (int i = 0; i < count; ++i) bytes.insert(bytes.end(), raw, raw + LevelRecSize);
-    WriteBytes(Dir / "gurx.dat", bytes);
+    WriteBytes(Dir / "gurx.dat",
+               LevelFileBytes(std::vector<TLevelRec>(static_cast<std::size_t>(count), rec)));
   }
 
   void WriteSettings(const std::string& text) {

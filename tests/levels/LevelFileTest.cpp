@@ -10,15 +10,11 @@
 
 namespace {
 
-std::vector<std::uint8_t> RecordBytes(int count, std::uint8_t firstTile = 1) {
-  std::vector<std::uint8_t> bytes;
-  for (int i = 0; i < count; ++i) {
-    TLevelRec rec = EmptyLevelRec();
-    rec.Tiles[0] = static_cast<TTileCode>(firstTile + i % 5);
-    const auto* raw = reinterpret_cast<const std::uint8_t*>(&rec);
-    bytes.insert(bytes.end(), raw, raw + LevelRecSize);
-  }
-  return bytes;
+std::vector<std::uint8_t> RecordBytes(int count) {
+  std::vector<TLevelRec> records(static_cast<std::size_t>(count), EmptyLevelRec());
+  for (std::size_t i = 0; i < records.size(); ++i)
+    records[i].Tiles[0] = static_cast<TTileCode>(1 + i % 5);
+  return LevelFileBytes(records);
 }
 
 struct LevelFileTest : ::testing::Test {

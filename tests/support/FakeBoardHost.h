@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,13 @@ class TFakeBoardHost : public TBoardHost, public TMessageBox, public TClock {
     Now += ms;
   }
 };
+
+// The bytes of a level file holding the records in order.
+inline std::vector<std::uint8_t> LevelFileBytes(const std::vector<TLevelRec>& records) {
+  std::vector<std::uint8_t> bytes(records.size() * LevelRecSize);
+  if (!records.empty()) std::memcpy(bytes.data(), records.data(), bytes.size());
+  return bytes;
+}
 
 // A level built cell by cell: empty, default backgrounds, water at (1, 1).
 struct TLevelBuilder {

@@ -42,14 +42,9 @@ struct LevelToolTest : ::testing::Test {
 
   void SetUp() override {
     // Level 1: elbow at the start (right, up), an end to its right, one below it, a stray cross.
-    TLevelRec one = TLevelBuilder{}.Tile(1, 1, 2).Tile(2, 1, 17).Tile(1, 2, 9).Tile(10, 8, 5).Rec;
-    TLevelRec two = TLevelBuilder{}.Tile(4, 4, 6).Start(4, 4).Rec;
-    std::vector<std::uint8_t> bytes;
-    for (const TLevelRec* rec : {&one, &two}) {
-      const auto* raw = reinterpret_cast<const std::uint8_t*>(rec);
-      bytes.insert(bytes.end(), raw, raw + LevelRecSize);
-    }
-    WriteBytes(File, bytes);
+    WriteBytes(File, LevelFileBytes({
+        TLevelBuilder{}.Tile(1, 1, 2).Tile(2, 1, 17).Tile(1, 2, 9).Tile(10, 8, 5).Rec,
+        TLevelBuilder{}.Tile(4, 4, 6).Start(4, 4).Rec}));
   }
 };
 
