@@ -49,13 +49,15 @@ class TGame : public TBoardHost {
   void info();
   void TongBtnClick();
 
-  // Choosing and starting levels.
-  void StartLevel(std::int32_t n);
+  // Choosing and starting levels. False when the player refused to give up the level.
+  bool StartLevel(std::int32_t n);
   void levelScrollChange();
   void sUpBtnClick() { StartNextUnsolved(+1); }
   void sDownBtnClick() { StartNextUnsolved(-1); }
   void RestartBtnClick();
   void NewGameBtnClick();
+  // Moves the bar to the current level without starting it.
+  void PlaceLevelBarAtCurrentLevel();
   // Every paint of the board surface: the first one aligns state and level bar.
   void boxPaint();
   bool FirstPaintPending() const { return firstPaint_; }

@@ -44,6 +44,8 @@ void TGame::TimerTimer() {
   if (data_.State != psRunning || closing_) return;
   if (data_.Mode == gmPractice || data_.TimeLeft > 0) {
     --data_.TimeLeft;
+  } else if (window_.ModalWindowOpen()) {
+    return;  // time over waits for the open question, never opens over it
   } else {
     window_.SetClockOn(false);
     SetPlayState(psTimeOver);
@@ -71,7 +73,9 @@ void TGame::LevelSolved() {
 void TGame::OptionBtnClick() {
   data_.Mode = static_cast<TGameMode>((data_.Mode + 1) % 3);
   if (data_.Mode != gmEditor) {
-    StartLevel(data_.CurrentLevel);
+    // A level kept by a refused question stays in practice: its practice
+    // clock, carried into challenge, would run out at the next tick.
+    if (!StartLevel(data_.CurrentLevel) && data_.Mode == gmChallenge) data_.Mode = gmPractice;
     SetPlayState(psRunning);  // also after a refused restart, which lifts a pause
   } else {
     LoadLevelToBoard(data_.Board, data_.Levels[data_.CurrentLevel]);

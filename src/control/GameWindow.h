@@ -82,8 +82,9 @@ class TGameWindow : public TMessageBox {
 
   virtual bool LoadArtwork(const std::string& programDir) = 0;
 
-  // Modal windows.
+  // Modal windows. While one is open, the window hands the game no input.
   virtual TModalResult ShowDialog(TDialog dialog) = 0;
+  virtual bool ModalWindowOpen() const = 0;
   // The language window; sets language only when a button was pressed.
   virtual TModalResult ShowLanguageWindow(TLanguage& language) = 0;
   // Moves the save window's lists to the file's directory and selects it.

@@ -6,12 +6,12 @@ namespace {
 constexpr std::int32_t SecondsPerTile = 4;
 }  // namespace
 
-void TGame::StartLevel(std::int32_t n) {
-  if (data_.Levels.LevelCount() == 0) return;
+bool TGame::StartLevel(std::int32_t n) {
+  if (data_.Levels.LevelCount() == 0) return false;
   n = LevelInRange(n, data_.Levels.LevelCount());
   if (LevelInPlay() && data_.LevelTouched &&
       window_.ShowDialog(TDialog::GiveUpLevel) == mrNo)
-    return;
+    return false;
   window_.DrawBackdrop();
   if (data_.State == psEditing && data_.LevelTouched &&
       window_.ShowDialog(TDialog::TakeChanges) == mrOk)
@@ -26,12 +26,19 @@ void TGame::StartLevel(std::int32_t n) {
   SetPlayState(data_.Mode == gmEditor ? psEditing : psRunning);
   UpdateTitleAndGauge();
   window_.SetClockOn(true);
+  return true;
 }
 
+// A refused start leaves the bar on the level the board still shows.
 void TGame::levelScrollChange() {
-  StartLevel(levelBar_.LevelAtPosition());
+  if (!StartLevel(levelBar_.LevelAtPosition())) PlaceLevelBarAtCurrentLevel();
   timboxPaint();
   UpdateTitleAndGauge();
+}
+
+void TGame::PlaceLevelBarAtCurrentLevel() {
+  const std::int32_t count = data_.Levels.LevelCount();
+  levelBar_.Place(count - data_.CurrentLevel + 1, count);
 }
 
 void TGame::StartNextUnsolved(int direction) {
@@ -57,10 +64,18 @@ void TGame::RestartBtnClick() {
 
 void TGame::NewGameBtnClick() {
   if (LevelInPlay() && window_.ShowDialog(TDialog::GiveUpGame) != mrOk) return;
+  const std::int32_t oldLevel = data_.CurrentLevel;
+  const TResultTable oldResults = data_.Results;
   data_.CurrentLevel = 1;
   levelBar_.SetPosition(levelBar_.PositionOfLevel(1));
   data_.Results.ClearLevels(data_.Levels.LevelCount());
-  StartLevel(data_.CurrentLevel);
+  if (!StartLevel(data_.CurrentLevel)) {
+    // The level on the board was kept: so is the game it belongs to, or a
+    // later solve would be recorded as level 1 of a cleared game.
+    data_.CurrentLevel = oldLevel;
+    data_.Results = oldResults;
+    PlaceLevelBarAtCurrentLevel();
+  }
   UpdateTitleAndGauge();
 }
 

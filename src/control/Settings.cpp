@@ -33,11 +33,13 @@ const TSetting& Checked(TSettingKey key, TSettingKind kind) {
 constexpr int ReachableWidth = 60;
 constexpr int ReachableHeight = 20;
 
+// In 64 bits: a hand-edited place may lie anywhere in the 32-bit range.
 bool TitleBarReachable(TPlace place, int width, const TRect& screen) {
-  const int left = std::max(place.Left, screen.Left);
-  const int right = std::min(place.Left + width, screen.Left + screen.Width);
+  using Wide = std::int64_t;
+  const Wide left = std::max<Wide>(place.Left, screen.Left);
+  const Wide right = std::min(Wide{place.Left} + width, Wide{screen.Left} + screen.Width);
   return right - left >= std::min(ReachableWidth, width) && place.Top >= screen.Top &&
-         place.Top + ReachableHeight <= screen.Top + screen.Height;
+         Wide{place.Top} + ReachableHeight <= Wide{screen.Top} + screen.Height;
 }
 
 }  // namespace

@@ -43,6 +43,9 @@ void TGame::FormActivate() {
   data_.HelpFile = data_.ProgramDir + "GURX2.HLP";
   MoveWindowFromSettings();
   window_.SetSoundOn(settings_->ReadBoolean(TSettingKey::Sound));
+  // The bar shows the level before it starts, so the first paint finds it
+  // aligned and does not start the level a second time.
+  PlaceLevelBarAtCurrentLevel();
   StartLevel(data_.CurrentLevel);
   ApplyLanguage();
 }

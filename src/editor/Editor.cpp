@@ -111,7 +111,7 @@ void TEditor::InsertBtnClick() {
   levels.Insert(data_.CurrentLevel + 1, fresh);
   ++data_.CurrentLevel;
 
-  game_.LevelBar().Place(levels.LevelCount() - data_.CurrentLevel + 1, levels.LevelCount());
+  game_.PlaceLevelBarAtCurrentLevel();
   game_.UpdateTitleAndGauge();
   data_.LevelTouched = true;
   data_.LevelsChanged = true;
@@ -133,7 +133,9 @@ void TEditor::DeleteBtnClick() {
   game_.DrawAllCells();
   AnimateFlow(data_.Board, game_);
   data_.LevelTouched = false;
-  game_.LevelBar().SetMaximum(levels.LevelCount());  // a clipped position starts a level
+  // The bar shows the level that follows into the deleted one's place, as
+  // the board does; placing it starts nothing.
+  game_.PlaceLevelBarAtCurrentLevel();
   game_.Window().SetGauge(levels.LevelCount(), game_.SolvedLevelCount());
   game_.SetPlayState(psEditing);
   data_.LevelsChanged = true;

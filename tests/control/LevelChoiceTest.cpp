@@ -47,7 +47,7 @@ TEST_F(GameTest, UnsolvedLevelButtonStartsTwiceAndAsksTwice) {
   Game.sUpBtnClick();  // refused, then the bar moves and asks again
   EXPECT_EQ(Dialogs(), (Strings{"dialog GiveUpLevel", "dialog GiveUpLevel"}));
   EXPECT_EQ(Data.CurrentLevel, 1);
-  EXPECT_EQ(Window.BarPosition, 9);  // the bar stays where it was put
+  EXPECT_EQ(Window.BarPosition, 10);  // back on the level the board shows
   Game.LevelBar().SetPosition(10);   // back to level 1: asked, agreed
   Window.Take();
   Touch();
@@ -74,14 +74,23 @@ TEST_F(GameTest, NewGameClearsTheResultsOfTheLevels) {
 TEST_F(GameTest, NewGameInChallengeAsksForTheGameThenTheLevel) {
   StartUp(5);
   Game.LevelBar().SetPosition(1);  // level 5
+  Data.Results[2] = 30;
   Touch();
   Window.Answers[TDialog::GiveUpLevel] = {mrNo, mrNo};
   Window.Take();
   Game.NewGameBtnClick();
   EXPECT_EQ(Dialogs(),
             (Strings{"dialog GiveUpGame", "dialog GiveUpLevel", "dialog GiveUpLevel"}));
-  EXPECT_EQ(Data.CurrentLevel, 1);  // though the board keeps level 5
+  // The level was kept, and with it the game: level, results and bar as they were.
+  EXPECT_EQ(Data.CurrentLevel, 5);
+  EXPECT_EQ(Data.Results[2], 30);
+  EXPECT_EQ(Window.BarPosition, 1);
   EXPECT_TRUE(Data.LevelTouched);
+  Window.Answers[TDialog::GiveUpLevel] = {mrNo, mrYes};  // the second question agrees
+  Game.NewGameBtnClick();
+  EXPECT_EQ(Data.CurrentLevel, 1);
+  EXPECT_EQ(Data.Results[2], 0);
+  EXPECT_FALSE(Data.LevelTouched);
 }
 
 TEST_F(GameTest, LeavingTheEditorByTheBarAsksToTakeTheChanges) {

@@ -36,14 +36,18 @@ TEST_F(GameTest, PracticeClockRunsBelowZero) {
   EXPECT_EQ(Window.TimeDigits, (TDisplayDigits{std::nullopt, std::nullopt, 0}));
 }
 
-TEST_F(GameTest, TheClockRunsOnUnderAGiveUpQuestion) {
+TEST_F(GameTest, TheClockRunsOnUnderAGiveUpQuestionButEndsTheLevelOnlyAfterIt) {
   StartUp();
   Touch();
   Window.WhileOpen[TDialog::GiveUpLevel] = [this] { Ticks(9); };
-  Window.Answers[TDialog::GiveUpLevel] = {mrNo, mrNo};
+  Window.Answers[TDialog::GiveUpLevel] = {mrNo};
   Window.Take();
   Game.RestartBtnClick();
-  EXPECT_EQ(Dialogs(), (Strings{"dialog GiveUpLevel", "dialog TooSlow"}));
+  EXPECT_EQ(Dialogs(), Strings{"dialog GiveUpLevel"});  // no window over the question
+  EXPECT_EQ(Data.TimeLeft, 0);
+  EXPECT_EQ(Data.State, psRunning);
+  Ticks(1);
+  EXPECT_EQ(Dialogs(), Strings{"dialog TooSlow"});
   EXPECT_EQ(Data.State, psTimeOver);
 }
 
@@ -152,18 +156,22 @@ TEST_F(GameTest, ModeButtonCyclesThroughTheEditor) {
   EXPECT_EQ(Dialogs(), Strings{"dialog GiveUpLevel"});
 }
 
-TEST_F(GameTest, RefusingTheGiveUpKeepsThePracticeClock) {
+TEST_F(GameTest, RefusingTheGiveUpKeepsTheLevelInPractice) {
   WriteSettings("[Gurgelix]\nmode=0\n");
   StartUp();
   Touch();
   Ticks(10);
   Window.Answers[TDialog::GiveUpLevel] = {mrNo};
   Game.OptionBtnClick();
-  EXPECT_EQ(Data.Mode, gmChallenge);
+  EXPECT_EQ(Data.Mode, gmPractice);
   EXPECT_EQ(Data.State, psRunning);
-  EXPECT_EQ(Data.TimeLeft, -2);
+  EXPECT_EQ(Window.Title, "Gurgelix V2.0 - Practice mode");
   Ticks(1);
-  EXPECT_EQ(Data.State, psTimeOver);
+  EXPECT_EQ(Data.TimeLeft, -3);
+  EXPECT_EQ(Data.State, psRunning);
+  Game.OptionBtnClick();  // agreed: a fresh level in challenge
+  EXPECT_EQ(Data.Mode, gmChallenge);
+  EXPECT_EQ(Data.TimeLeft, 8);
 }
 
 TEST_F(GameTest, SoundFollowsItsButtonAndHelpTheLanguage) {

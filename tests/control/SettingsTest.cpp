@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "Settings.h"
 #include "support/TempDir.h"
 
@@ -64,6 +66,9 @@ TEST(SettingsRanges, TheWindowStaysReachable) {
   EXPECT_EQ(WindowPlaceOnScreen({300, 1075}, 500, 366, screens), (TPlace{100, 50}));
   EXPECT_EQ(WindowPlaceOnScreen({-480, 200}, 500, 366, screens), (TPlace{100, 50}));
   EXPECT_EQ(WindowPlaceOnScreen({900, 900}, 500, 366, {{0, 0, 550, 400}}), (TPlace{50, 34}));
+  constexpr int most = std::numeric_limits<int>::max();  // hand-edited, at the edge of the range
+  EXPECT_EQ(WindowPlaceOnScreen({most, most}, 500, 366, screens), (TPlace{100, 50}));
+  EXPECT_EQ(WindowPlaceOnScreen({-most - 1, 0}, 500, 366, screens), (TPlace{100, 50}));
 }
 
 }  // namespace

@@ -32,7 +32,10 @@ TEST_F(GameTest, ARememberedGameContinuesWhereItWasLeft) {
   WriteSettings("[Gurgelix]\ntongue=0\nsave=" + Dir / "sunday.gxs" +
                 "\nlevel=7\nmode=0\nsound=1\nleft=300\ntop=200\n");
   StartUp(10);
-  EXPECT_EQ(Window.Take().front(), "dialog Splash");  // no language window
+  EXPECT_EQ(Window.Events.front(), "dialog Splash");  // no language window
+  // One start and the first paint draw the backdrop once each: the aligned
+  // bar starts the level no second time.
+  EXPECT_EQ(std::count(Window.Events.begin(), Window.Events.end(), "backdrop"), 2);
   EXPECT_EQ(Data.CurrentLevel, 7);
   EXPECT_EQ(Data.Mode, gmPractice);
   EXPECT_TRUE(Window.SoundIsOn);

@@ -170,6 +170,7 @@ TEST_F(EditorTest, InsertAndDeleteKeepEveryResultWithItsLevel) {
   for (int n = 1; n <= 10; ++n) EXPECT_EQ(Data.Results[n], 100 + n);
   EXPECT_EQ(Data.TimeLeft, 15);  // 5 seconds for each of its three tiles
   EXPECT_EQ(Window.BarMaximum, 10);
+  EXPECT_EQ(Window.BarPosition, 6);  // level 5, as on the board
 
   Game.LevelBar().SetPosition(1);  // the last level: deleting it makes 9 current
   Editor.DeleteBtnClick();

@@ -75,10 +75,13 @@ class TFakeGameWindow : public TGameWindow, public TClock {
   }
   TModalResult ShowDialog(TDialog dialog) override {
     Events.push_back("dialog " + Name(dialog));
+    ++openWindows_;
     if (WhileOpen.count(dialog)) WhileOpen[dialog]();
+    --openWindows_;
     const bool yesNo = dialog == TDialog::GiveUpLevel || dialog == TDialog::EndGame;
     return Next(Answers[dialog], yesNo ? mrYes : mrOk);
   }
+  bool ModalWindowOpen() const override { return openWindows_ > 0; }
   TModalResult ShowLanguageWindow(TLanguage& language) override {
     Events.push_back("language window");
     if (!LanguageChoice) return mrCancel;
@@ -117,6 +120,8 @@ class TFakeGameWindow : public TGameWindow, public TClock {
   }
 
  private:
+  int openWindows_ = 0;
+
   template <typename T>
   static T Next(std::deque<T>& queue, T fallback) {
     if (queue.empty()) return fallback;
