@@ -39,15 +39,15 @@ QPushButton* TModalWindow::AddButton(const QString& icon, QRect place, TModalRes
                                      bool isDefault) {
   auto* button = new QPushButton(QIcon(":/icons/" + icon + ".svg"), "", this);
   button->setGeometry(place);
+  button->setAutoDefault(true);  // takes over Return while it has the focus
   button->setDefault(isDefault);
-  button->setAutoDefault(isDefault);
   connect(button, &QPushButton::clicked, this, [this, result] { done(result); });
   return button;
 }
 
 void TModalWindow::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape) {
-    done(escapeResult_);
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    if (cancelResult_) done(*cancelResult_);
     return;
   }
   QDialog::keyPressEvent(event);
@@ -70,9 +70,7 @@ TMessageWindow::TMessageWindow(QWidget* parent, std::function<TLanguage()> langu
   ok_ = AddButton(layout.OkIcon, {question ? 40 : 92, 68, 77, 27}, layout.OkResult, true);
   if (question) {
     no_ = AddButton("cancel", {layout.NoX, 68, 77, 27}, *layout.NoResult, false);
-    escapeResult_ = *layout.NoResult;
-  } else {
-    escapeResult_ = layout.OkResult;
+    SetCancelButton(*layout.NoResult);
   }
 }
 
@@ -128,6 +126,7 @@ TLanguageWindow::TLanguageWindow(QWidget* parent, std::function<TLanguage()> lan
                                    captions[i], this);
     button->setGeometry(84, 16 + 32 * i, 221, 27);
     button->setIconSize(QSize(i == 0 ? 33 : 50, 20));
+    button->setDefault(i == 0);
     const TLanguage chosen = choices[i].first;
     connect(button, &QPushButton::clicked, this, [this, chosen] {
       chosen_ = chosen;
@@ -161,7 +160,6 @@ TInfoWindow::TInfoWindow(QWidget* parent, std::function<TLanguage()> language,
     SetTexts();
     done(mrOk);
   });
-  escapeResult_ = mrOk;
 }
 
 void TInfoWindow::SetTexts() {

@@ -9,22 +9,30 @@
 class QLabel;
 class QPushButton;
 
-// A small modal window that returns the platform's modal results: its
-// buttons' results, Esc the cancel button's, the close box Cancel.
+// Shows a window modally and returns its result; the main window passes its own.
+using TModalRunner = std::function<int(QDialog&)>;
+inline int ExecModal(QDialog& dialog) { return dialog.exec(); }
+
+// A small modal window that answers as the desktop's dialogs always did:
+// the focused push button answers Return and Space, otherwise the default
+// button answers Return; Esc answers the cancel button and does nothing in a
+// window without one; the close box answers Cancel.
 class TModalWindow : public QDialog {
  public:
   TModalWindow(QWidget* parent, std::function<TLanguage()> language);
-  int Show() { return exec(); }
+  // The answer of the cancel button, when the window has one.
+  std::optional<TModalResult> CancelResult() const { return cancelResult_; }
 
  protected:
   QPushButton* AddButton(const QString& icon, QRect place, TModalResult result, bool isDefault);
+  void SetCancelButton(TModalResult result) { cancelResult_ = result; }
   void reject() override { done(mrCancel); }
   void keyPressEvent(QKeyEvent* event) override;
   TLanguage Language() const { return language_(); }
-  TModalResult escapeResult_ = mrCancel;
 
  private:
   std::function<TLanguage()> language_;
+  std::optional<TModalResult> cancelResult_;
 };
 
 // The solved, all-solved and too-slow windows, and the four questions.
@@ -51,13 +59,15 @@ class TMessageWindow : public TModalWindow {
   QPushButton* no_ = nullptr;
 };
 
-// Closes itself three seconds after it was made, or at a click.
+// Closes itself three seconds after it was made, or at a click; no key
+// closes it. Without its picture it stays empty and closes all the same.
 class TSplashWindow : public QDialog {
  public:
   TSplashWindow(QWidget* parent, const QString& picture);
 
  protected:
   void mousePressEvent(QMouseEvent*) override { accept(); }
+  void keyPressEvent(QKeyEvent*) override {}
   void reject() override { done(mrCancel); }
 };
 

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -11,6 +12,23 @@
 #include <QToolButton>
 
 namespace {
+
+const QString SavedGameMask = "*.gxs";
+
+// Return on a directory opens it, as a double click does, instead of
+// reaching the window's default button.
+class TDirectoryList : public QListWidget {
+ public:
+  using QListWidget::QListWidget;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    QListWidget::keyPressEvent(event);
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) event->accept();
+  }
+};
+
+bool HoldsWildcard(const QString& name) { return name.contains('*') || name.contains('?'); }
 
 QLabel* BoldLabel(QWidget* parent, QRect place) {
   auto* label = new QLabel(parent);
@@ -30,7 +48,7 @@ void SetText(QWidget* widget, TText text, TLanguage language) {
 }  // namespace
 
 TFileWindow::TFileWindow(QWidget* parent, std::function<TLanguage()> language, bool saving)
-    : TModalWindow(parent, std::move(language)), directory_(QDir::homePath()), saving_(saving) {
+    : TModalWindow(parent, std::move(language)), directory_(QDir::homePath()), mask_(SavedGameMask) {
   const int listTop = saving ? 68 : 28;
   setFixedSize(329, saving ? 319 : 276);
   auto* group = new QGroupBox(this);
@@ -41,7 +59,7 @@ TFileWindow::TFileWindow(QWidget* parent, std::function<TLanguage()> language, b
   auto* dirsLabel = BoldLabel(group, {160, 12, 141, 13});
   path_ = new QLabel(group);
   path_->setGeometry(160, 26, 145, 14);
-  directories_ = new QListWidget(group);
+  directories_ = new TDirectoryList(group);
   directories_->setGeometry(160, 40, 145, saving ? 141 : 137);
   auto* drivesLabel = BoldLabel(group, {160, saving ? 186 : 184, 141, 13});
   drives_ = new QComboBox(group);
@@ -49,6 +67,7 @@ TFileWindow::TFileWindow(QWidget* parent, std::function<TLanguage()> language, b
   const int buttonsTop = saving ? 284 : 240;
   AddButton("ok", {84, buttonsTop, 77, 27}, mrOk, true)->setText("OK");
   auto* cancel = AddButton("cancel", {168, buttonsTop, 77, 27}, mrCancel, false);
+  SetCancelButton(mrCancel);
   connect(files_, &QListWidget::itemDoubleClicked, this, [this] { done(mrOk); });
   connect(directories_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
     OpenDirectory(QDir(directory_).absoluteFilePath(item->text()));
@@ -66,6 +85,7 @@ TFileWindow::TFileWindow(QWidget* parent, std::function<TLanguage()> language, b
 
 void TFileWindow::showEvent(QShowEvent* event) {
   texts_();
+  mask_ = SavedGameMask;
   ReadDrives();
   ReadDirectory();
   QDialog::showEvent(event);
@@ -85,19 +105,23 @@ void TFileWindow::ReadDirectory() {
   directories_->clear();
   if (!dir.isRoot()) directories_->addItem("..");
   directories_->addItems(dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name));
-  // Reading the names again keeps the file that was selected.
-  const QString selected = files_->currentItem() ? files_->currentItem()->text() : QString();
+  // Reading the names again keeps the file that was chosen.
+  const auto chosen = files_->selectedItems();
+  const QString selected = chosen.isEmpty() ? QString() : chosen.front()->text();
+  const QSignalBlocker listing(files_);
   files_->clear();
-  files_->addItems(dir.entryList({"*.gxs"}, QDir::Files, QDir::Name));
+  files_->addItems(dir.entryList({mask_}, QDir::Files, QDir::Name));
   const auto found = files_->findItems(selected, Qt::MatchExactly);
   if (!selected.isEmpty() && !found.isEmpty()) files_->setCurrentItem(found.front());
-  FilesRead();
 }
 
 bool TFileWindow::OpenDirectory(const QString& directory) {
   const QDir dir(directory);
   if (!dir.exists()) return false;
-  if (dir.canonicalPath() != directory_) files_->clear();  // no selection carried across
+  if (dir.canonicalPath() != directory_) {
+    const QSignalBlocker listing(files_);
+    files_->clear();  // no selection carried across
+  }
   directory_ = dir.canonicalPath();
   if (isVisible()) ReadDirectory();
   return true;
@@ -106,12 +130,14 @@ bool TFileWindow::OpenDirectory(const QString& directory) {
 void TFileWindow::SelectFile(const QString& name) {
   ReadDirectory();
   const auto found = files_->findItems(name, Qt::MatchExactly);
+  const QSignalBlocker listing(files_);
   if (!found.isEmpty()) files_->setCurrentItem(found.front());
 }
 
 std::optional<std::string> TFileWindow::SelectedFile() const {
-  if (!files_->currentItem()) return std::nullopt;
-  return QDir(directory_).absoluteFilePath(files_->currentItem()->text()).toStdString();
+  const auto chosen = files_->selectedItems();
+  if (chosen.isEmpty()) return std::nullopt;
+  return QDir(directory_).absoluteFilePath(chosen.front()->text()).toStdString();
 }
 
 TSaveWindow::TSaveWindow(QWidget* parent, std::function<TLanguage()> language)
@@ -128,8 +154,13 @@ TSaveWindow::TSaveWindow(QWidget* parent, std::function<TLanguage()> language)
   auto* newPath = new QToolButton(group);
   newPath->setGeometry(280, 12, 25, 21);
   newPath->setIcon(QIcon(":/icons/newfolder.svg"));
+  newPath->setFocusPolicy(Qt::NoFocus);  // a speed button
   connect(newPath, &QToolButton::clicked, this, [this] { NewDirectory(); });
-  connect(files_, &QListWidget::currentTextChanged, this, [this] { FilesRead(); });
+  // The name follows the files the player picks, never the focus.
+  connect(files_, &QListWidget::itemSelectionChanged, this, [this] {
+    const auto chosen = files_->selectedItems();
+    if (!chosen.isEmpty()) fileEdit_->setText(chosen.front()->text());
+  });
   const auto baseTexts = texts_;
   texts_ = [=, this] {
     baseTexts();
@@ -141,9 +172,13 @@ TSaveWindow::TSaveWindow(QWidget* parent, std::function<TLanguage()> language)
   };
 }
 
-// The file-name field follows the list: the selected name, or the mask.
-void TSaveWindow::FilesRead() {
-  fileEdit_->setText(files_->currentItem() ? files_->currentItem()->text() : "*.gxs");
+void TSaveWindow::done(int result) {
+  if (result == mrOk && HoldsWildcard(fileEdit_->text())) {
+    mask_ = fileEdit_->text();
+    ReadDirectory();
+    return;
+  }
+  TFileWindow::done(result);
 }
 
 void TSaveWindow::NewDirectory() {
@@ -153,16 +188,11 @@ void TSaveWindow::NewDirectory() {
   OpenDirectory(path);
 }
 
-TSaveWindowAnswer TSaveWindow::Ask(const std::string& proposedName) {
+TSaveWindowAnswer TSaveWindow::Ask(const std::string& proposedName, const TModalRunner& run) {
   pathEdit_->clear();
-  QMetaObject::invokeMethod(
-      this,
-      [this, name = QString::fromStdString(proposedName)] {
-        fileEdit_->setText(name);
-        fileEdit_->setFocus();
-      },
-      Qt::QueuedConnection);
-  const int result = Show();
+  fileEdit_->setText(QString::fromStdString(proposedName));
+  fileEdit_->setFocus();
+  const int result = run(*this);
   return {static_cast<TModalResult>(result), directory_.toStdString(),
           fileEdit_->text().toStdString()};
 }
@@ -176,8 +206,8 @@ TLoadWindow::TLoadWindow(QWidget* parent, std::function<TLanguage()> language)
   };
 }
 
-TLoadWindowAnswer TLoadWindow::Ask() {
-  QMetaObject::invokeMethod(this, [this] { files_->setFocus(); }, Qt::QueuedConnection);
-  const int result = Show();
+TLoadWindowAnswer TLoadWindow::Ask(const TModalRunner& run) {
+  files_->setFocus();
+  const int result = run(*this);
   return {static_cast<TModalResult>(result), SelectedFile()};
 }

@@ -7,13 +7,14 @@ class QLineEdit;
 class QListWidget;
 
 // The drive, directory and file lists of the save and load windows, linked:
-// a drive moves the directories there, a directory shows its "*.gxs" files.
-// They keep their place from one showing to the next.
+// a drive moves the directories there, a directory shows the files that match
+// the mask ("*.gxs"). They keep their place from one showing to the next.
 class TFileWindow : public TModalWindow {
  public:
   TFileWindow(QWidget* parent, std::function<TLanguage()> language, bool saving);
 
   QString Directory() const { return directory_; }
+  // The file the player chose; a file that merely has the focus is not chosen.
   std::optional<std::string> SelectedFile() const;
   // False, with the lists unmoved, when the directory does not exist.
   bool OpenDirectory(const QString& directory);
@@ -21,28 +22,29 @@ class TFileWindow : public TModalWindow {
 
  protected:
   void showEvent(QShowEvent* event) override;
-  virtual void FilesRead() {}
+  // Lists the files of the directory that match the mask again.
+  void ReadDirectory();
   QListWidget* files_;
   QString directory_;
+  QString mask_;
   // Sets the texts for the language; each window adds its own.
   std::function<void()> texts_;
 
  private:
   void ReadDrives();
-  void ReadDirectory();
   QComboBox* drives_;
   QListWidget* directories_;
   QLabel* path_;
-  bool saving_;
 };
 
 class TSaveWindow : public TFileWindow {
  public:
   TSaveWindow(QWidget* parent, std::function<TLanguage()> language);
-  TSaveWindowAnswer Ask(const std::string& proposedName);
+  TSaveWindowAnswer Ask(const std::string& proposedName, const TModalRunner& run = ExecModal);
 
  protected:
-  void FilesRead() override;
+  // OK with a wildcard in the name applies it as the list's mask instead.
+  void done(int result) override;
 
  private:
   void NewDirectory();
@@ -53,5 +55,5 @@ class TSaveWindow : public TFileWindow {
 class TLoadWindow : public TFileWindow {
  public:
   TLoadWindow(QWidget* parent, std::function<TLanguage()> language);
-  TLoadWindowAnswer Ask();
+  TLoadWindowAnswer Ask(const TModalRunner& run = ExecModal);
 };

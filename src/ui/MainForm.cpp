@@ -32,6 +32,31 @@ QLabel* DisplayLabel(QWidget* parent, QRect place, QColor colour) {
   return label;
 }
 
+void CentreOnScreen(QWidget& window, const QScreen* screen) {
+  if (!screen) screen = QGuiApplication::primaryScreen();
+  if (!screen) return;
+  const QRect area = screen->availableGeometry();
+  window.move(area.center() - QPoint(window.width() / 2, window.height() / 2));
+}
+
+// The desktop's message box, centred on the screen once it has sized itself
+// to its text.
+class TMessageBoxWindow : public QMessageBox {
+ public:
+  TMessageBoxWindow(Icon icon, const QString& caption, const QString& text, QWidget* parent,
+                    const QScreen* screen)
+      : QMessageBox(icon, caption, text, NoButton, parent), screen_(screen) {}
+
+ protected:
+  void showEvent(QShowEvent* event) override {
+    QMessageBox::showEvent(event);
+    CentreOnScreen(*this, screen_);
+  }
+
+ private:
+  const QScreen* screen_;
+};
+
 void BlackBox(QWidget* parent, QRect bevel, QRect inside) {
   auto* frame = new QFrame(parent);
   frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -53,8 +78,10 @@ TMainForm::TMainForm(const std::string& programDir, const std::string& settingsP
   BuildDisplays();
   board_ = new TBoardSurface(renderer_.Surface(), this);
   board_->setGeometry(0, ToolBarHeight, TBoardRenderer::Width, TBoardRenderer::Height);
-  board_->Pressed = [this](TMouseButton button, int x, int y) { game_.boxMouseDown(button, x, y); };
-  board_->Clicked = [this] { game_.boxClick(); };
+  board_->Pressed = [this](TMouseButton button, int x, int y) {
+    Input([&] { game_.boxMouseDown(button, x, y); });
+  };
+  board_->Clicked = [this] { Input([this] { game_.boxClick(); }); };
   board_->Painting = [this] { BoardPainting(); };
   BuildSideColumn();
   timer_.setInterval(1000);
@@ -65,16 +92,27 @@ TMainForm::TMainForm(const std::string& programDir, const std::string& settingsP
 
 TMainForm::~TMainForm() { game_.FormDestroy(); }
 
+void TMainForm::Input(const std::function<void()>& handler) {
+  if (modalDepth_ == 0 && !terminating_) handler();
+}
+
+// A speed button: raised, and never the keyboard's focus, so no key presses it.
 QToolButton* TMainForm::ToolButton(TControl control, const char* icon, int x,
-                                   void (TGame::*handler)()) {
+                                   std::function<void()> handler) {
   auto* button = new QToolButton(this);
   button->setGeometry(x, 4, control == TControl::NimbleplayBtn ? 30 : 25, 25);
   button->setIcon(QIcon(QString(":/icons/") + icon + ".svg"));
   button->setIconSize(QSize(19, 19));
-  button->setAutoRaise(true);
-  if (handler) connect(button, &QToolButton::clicked, this, [this, handler] { (game_.*handler)(); });
+  button->setFocusPolicy(Qt::NoFocus);
+  if (handler)
+    connect(button, &QToolButton::clicked, this, [this, handler] { Input(handler); });
   controls_[control] = button;
   return button;
+}
+
+QToolButton* TMainForm::ToolButton(TControl control, const char* icon, int x,
+                                   void (TGame::*handler)()) {
+  return ToolButton(control, icon, x, [this, handler] { (game_.*handler)(); });
 }
 
 void TMainForm::BuildToolBar() {
@@ -86,19 +124,16 @@ void TMainForm::BuildToolBar() {
   ToolButton(TControl::LoadBtn, "load", 52, &TGame::LoadBtnClick);
   ToolButton(TControl::SaveBtn, "save", 76, &TGame::SaveBtnClick);
   ToolButton(TControl::PauseBtn, "pause", 100, &TGame::Pause);
-  auto* sound = ToolButton(TControl::SoundBtn, "sound-off", 124, nullptr);
+  auto* sound = ToolButton(TControl::SoundBtn, "sound-off", 124, std::function<void()>());
   sound->setCheckable(true);
   connect(sound, &QToolButton::toggled, this, [sound](bool on) {
     sound->setIcon(QIcon(on ? ":/icons/sound.svg" : ":/icons/sound-off.svg"));
   });
   ToolButton(TControl::OptionBtn, "mode", 148, &TGame::OptionBtnClick);
   ToolButton(TControl::ExitBtn, "exit", 172, &TGame::ExitBtnClick);
-  connect(ToolButton(TControl::MixBtn, "mix", 4, nullptr), &QToolButton::clicked, this,
-          [this] { editor_.MixBtnClick(); });
-  connect(ToolButton(TControl::InsertBtn, "insert", 28, nullptr), &QToolButton::clicked, this,
-          [this] { editor_.InsertBtnClick(); });
-  connect(ToolButton(TControl::DeleteBtn, "delete", 52, nullptr), &QToolButton::clicked, this,
-          [this] { editor_.DeleteBtnClick(); });
+  ToolButton(TControl::MixBtn, "mix", 4, [this] { editor_.MixBtnClick(); });
+  ToolButton(TControl::InsertBtn, "insert", 28, [this] { editor_.InsertBtnClick(); });
+  ToolButton(TControl::DeleteBtn, "delete", 52, [this] { editor_.DeleteBtnClick(); });
   ToolButton(TControl::RulesBtn, "rules", 417, &TGame::rules);
   ToolButton(TControl::InfoBtn, "info", 441, &TGame::info);
   ToolButton(TControl::NimbleplayBtn, "series", 465, &TGame::NimbleplayBtnClick);
@@ -108,12 +143,12 @@ void TMainForm::BuildToolBar() {
 
 void TMainForm::BuildDisplays() {
   BlackBox(this, {204, 4, 113, 26}, {204, 5, 113, 24});
-  controls_[TControl::levellabel] = DisplayLabel(this, {208, 10, 45, 16}, QColor(0xff, 0xe0, 0x20));
+  controls_[TControl::levellabel] = DisplayLabel(this, {208, 12, 45, 16}, QColor(0xff, 0xe0, 0x20));
   levelDisplay_ = new TDigitDisplay(art::DigitStrip(true), true, this);
   levelDisplay_->setGeometry(256, 7, 57, 20);
   controls_[TControl::levelbox] = levelDisplay_;
   BlackBox(this, {324, 4, 85, 26}, {324, 5, 84, 24});
-  controls_[TControl::TimeLabel] = DisplayLabel(this, {328, 10, 41, 16}, QColor(0x40, 0xff, 0x40));
+  controls_[TControl::TimeLabel] = DisplayLabel(this, {328, 12, 41, 16}, QColor(0x40, 0xff, 0x40));
   timeDisplay_ = new TDigitDisplay(art::DigitStrip(false), false, this);
   timeDisplay_->setGeometry(364, 7, 41, 20);
 }
@@ -122,24 +157,21 @@ void TMainForm::BuildSideColumn() {
   gauge_ = new TGauge(this);
   gauge_->setGeometry(410, ToolBarHeight + 130, 22, 180);
   controls_[TControl::gsol] = gauge_;
-  auto* up = new QToolButton(this);
-  up->setGeometry(449, ToolBarHeight + 130, 23, 20);
-  up->setIcon(QIcon(":/icons/up.svg"));
-  connect(up, &QToolButton::clicked, this, [this] { game_.sUpBtnClick(); });
-  controls_[TControl::sUpBtn] = up;
-  levelScroll_ = new QScrollBar(Qt::Vertical, this);
+  ToolButton(TControl::sUpBtn, "up", 449, &TGame::sUpBtnClick)
+      ->setGeometry(449, ToolBarHeight + 130, 23, 20);
+  levelScroll_ = new TLevelScrollBar(this);
   levelScroll_->setGeometry(450, ToolBarHeight + 150, 22, 140);
   levelScroll_->setRange(1, 1);
   levelScroll_->setSingleStep(1);
   levelScroll_->setPageStep(10);
-  connect(levelScroll_, &QScrollBar::valueChanged, this,
-          [this](int position) { game_.LevelBar().SetPosition(position); });
+  connect(levelScroll_, &QScrollBar::valueChanged, this, [this](int position) {
+    Input([this, position] { game_.LevelBar().SetPosition(position); });
+    // Where a start was refused or held back, the bar shows the board's level.
+    ShowLevelBar(game_.LevelBar().Position(), game_.LevelBar().Maximum());
+  });
   controls_[TControl::levelScroll] = levelScroll_;
-  auto* down = new QToolButton(this);
-  down->setGeometry(449, ToolBarHeight + 290, 23, 20);
-  down->setIcon(QIcon(":/icons/down.svg"));
-  connect(down, &QToolButton::clicked, this, [this] { game_.sDownBtnClick(); });
-  controls_[TControl::sDownBtn] = down;
+  ToolButton(TControl::sDownBtn, "down", 449, &TGame::sDownBtnClick)
+      ->setGeometry(449, ToolBarHeight + 290, 23, 20);
 
   auto* pausetext = new TClickLabel(this);
   // Taller than the text's box of 269 x 100 around the same middle, so the
@@ -152,7 +184,7 @@ void TMainForm::BuildSideColumn() {
   pausetext->setWordWrap(true);
   pausetext->setAlignment(Qt::AlignCenter);
   pausetext->setStyleSheet("color: white; background: transparent;");
-  pausetext->Clicked = [this] { game_.boxClick(); };
+  pausetext->Clicked = [this] { Input([this] { game_.boxClick(); }); };
   pausetext->hide();
   controls_[TControl::Pausetext] = pausetext;
 }
@@ -204,11 +236,42 @@ void TMainForm::BoardPainting() {
   renderer_.DrawAllCells(game_.Data().Board, game_.Data().State);
   if (activated_ && !terminating_ && game_.FirstPaintPending() && !alignQueued_) {
     alignQueued_ = true;
-    QTimer::singleShot(0, this, [this] { game_.boxPaint(); });
+    QTimer::singleShot(0, this, [this] { AlignAtFirstPaint(); });
   }
 }
 
+// The alignment may start a level: it waits for an open modal window.
+void TMainForm::AlignAtFirstPaint() {
+  if (terminating_ || !game_.FirstPaintPending()) return;
+  if (modalDepth_ > 0) {
+    alignWaiting_ = true;
+    return;
+  }
+  game_.boxPaint();
+}
+
+int TMainForm::RunModal(QDialog& dialog) {
+  // Input waits while a window is open, so no path shows one twice; were one
+  // to, it is refused, never answered by the window already open.
+  if (dialog.isVisible()) {
+    const auto* window = dynamic_cast<const TModalWindow*>(&dialog);
+    return window ? window->CancelResult().value_or(mrOk) : mrCancel;
+  }
+  levelScroll_->EndGesture();
+  CentreOnScreen(dialog, screen());
+  ++modalDepth_;
+  const int result = dialog.exec();
+  --modalDepth_;
+  if (modalDepth_ == 0 && std::exchange(alignWaiting_, false))
+    QTimer::singleShot(0, this, [this] { AlignAtFirstPaint(); });
+  return result;
+}
+
 void TMainForm::closeEvent(QCloseEvent* event) {
+  if (!terminating_ && modalDepth_ > 0) {
+    event->ignore();  // the open window answers first
+    return;
+  }
   if (terminating_ || game_.CloseRequested()) {
     event->accept();
     palette_->hide();
@@ -309,32 +372,32 @@ bool TMainForm::LoadArtwork(const std::string& programDir) {
 TModalResult TMainForm::ShowMessage(TMessageKind kind, const std::string& text) {
   // Captions and buttons stay German in both languages, as the desktop's boxes did.
   const bool question = kind != TMessageKind::Error;
-  QMessageBox box(kind == TMessageKind::Error     ? QMessageBox::Critical
-                  : kind == TMessageKind::Warning ? QMessageBox::Warning
-                                                  : QMessageBox::Question,
-                  kind == TMessageKind::Error     ? "Fehler"
-                  : kind == TMessageKind::Warning ? "Warnung"
-                                                  : "Bestätigen",
-                  Q(text), QMessageBox::NoButton, isVisible() ? this : nullptr);
+  TMessageBoxWindow box(kind == TMessageKind::Error     ? QMessageBox::Critical
+                        : kind == TMessageKind::Warning ? QMessageBox::Warning
+                                                        : QMessageBox::Question,
+                        kind == TMessageKind::Error     ? "Fehler"
+                        : kind == TMessageKind::Warning ? "Warnung"
+                                                        : "Bestätigen",
+                        Q(text), isVisible() ? this : nullptr, screen());
   if (!question) {
     box.addButton("OK", QMessageBox::AcceptRole);
-    box.exec();
+    RunModal(box);
     return mrOk;
   }
   QPushButton* yes = box.addButton("&Ja", QMessageBox::YesRole);
   QPushButton* no = box.addButton("&Nein", QMessageBox::NoRole);
   box.setDefaultButton(yes);
   box.setEscapeButton(no);
-  box.exec();
+  RunModal(box);
   return box.clickedButton() == yes ? mrYes : mrNo;
 }
 
 TModalResult TMainForm::ShowDialog(TDialog dialog) {
-  return static_cast<TModalResult>(dialogs_.at(dialog)->exec());
+  return static_cast<TModalResult>(RunModal(*dialogs_.at(dialog)));
 }
 
 TModalResult TMainForm::ShowLanguageWindow(TLanguage& language) {
-  const auto result = static_cast<TModalResult>(languageWindow_->exec());
+  const auto result = static_cast<TModalResult>(RunModal(*languageWindow_));
   if (result == mrOk) language = languageWindow_->Chosen();
   return result;
 }
@@ -345,11 +408,13 @@ void TMainForm::PointSaveWindowAt(const std::string& file) {
 }
 
 TSaveWindowAnswer TMainForm::ShowSaveWindow(const std::string& proposedName) {
-  return saveWindow_->Ask(proposedName);
+  return saveWindow_->Ask(proposedName, [this](QDialog& window) { return RunModal(window); });
 }
 
 bool TMainForm::PointLoadWindowAt(const std::string& directory) {
   return loadWindow_->OpenDirectory(Q(directory));
 }
 
-TLoadWindowAnswer TMainForm::ShowLoadWindow() { return loadWindow_->Ask(); }
+TLoadWindowAnswer TMainForm::ShowLoadWindow() {
+  return loadWindow_->Ask([this](QDialog& window) { return RunModal(window); });
+}

@@ -15,7 +15,6 @@
 #include "Widgets.h"
 
 class QLabel;
-class QScrollBar;
 class QToolButton;
 class TPaletteWindow;
 
@@ -55,6 +54,7 @@ class TMainForm : public QWidget, public TGameWindow {
   bool LoadArtwork(const std::string& programDir) override;
   TModalResult ShowMessage(TMessageKind kind, const std::string& text) override;
   TModalResult ShowDialog(TDialog dialog) override;
+  bool ModalWindowOpen() const override { return modalDepth_ > 0; }
   TModalResult ShowLanguageWindow(TLanguage& language) override;
   void PointSaveWindowAt(const std::string& file) override;
   TSaveWindowAnswer ShowSaveWindow(const std::string& proposedName) override;
@@ -72,9 +72,16 @@ class TMainForm : public QWidget, public TGameWindow {
   void BuildDisplays();
   void BuildSideColumn();
   void CreateDialogs(const std::string& programDir, const std::string& settingsPath);
+  QToolButton* ToolButton(TControl control, const char* icon, int x, std::function<void()> handler);
   QToolButton* ToolButton(TControl control, const char* icon, int x, void (TGame::*handler)());
+  // Player input reaches the game only while none of its modal windows is open.
+  void Input(const std::function<void()>& handler);
+  // Every modal window of the game opens here: centred on the main window's
+  // screen, never twice at once, and with the level bar's press let go.
+  int RunModal(QDialog& dialog);
   void FlushBoard();
   void BoardPainting();
+  void AlignAtFirstPaint();
 
   TBoardRenderer renderer_;
   TSteadyClock clock_;
@@ -88,7 +95,7 @@ class TMainForm : public QWidget, public TGameWindow {
   TDigitDisplay* timeDisplay_ = nullptr;
   TDigitDisplay* levelDisplay_ = nullptr;
   TGauge* gauge_ = nullptr;
-  QScrollBar* levelScroll_ = nullptr;
+  TLevelScrollBar* levelScroll_ = nullptr;
   std::map<TDialog, std::unique_ptr<QDialog>> dialogs_;
   std::unique_ptr<TLanguageWindow> languageWindow_;
   std::unique_ptr<TSaveWindow> saveWindow_;
@@ -97,6 +104,8 @@ class TMainForm : public QWidget, public TGameWindow {
   bool shown_ = false;
   bool terminating_ = false;
   bool alignQueued_ = false;
+  bool alignWaiting_ = false;  // for the modal window that is open
   bool activated_ = false;
   bool flushing_ = false;
+  int modalDepth_ = 0;
 };

@@ -16,9 +16,13 @@ TPaletteWindow::TPaletteWindow(QWidget* parent, const QImage& sheet, int& brush,
   setFixedSize(PaletteSize, PaletteSize);
 }
 
-void TPaletteWindow::paintEvent(QPaintEvent*) {
+void TPaletteWindow::FormPaint() {
   QPainter painter(this);
   painter.drawImage(QPoint(0, 0), sheet_, QRect(0, 0, PaletteSize, PaletteSize));
+  DrawBrushMark(painter);
+}
+
+void TPaletteWindow::DrawBrushMark(QPainter& painter) const {
   painter.setPen(QPen(Qt::white, 3));
   for (const TLine& line : BrushMarkLines(brush_))
     painter.drawLine(line.X1, line.Y1, line.X2, line.Y2);
@@ -26,11 +30,18 @@ void TPaletteWindow::paintEvent(QPaintEvent*) {
 
 void TPaletteWindow::mousePressEvent(QMouseEvent* event) {
   const QPoint at = event->position().toPoint();
-  brush_ = BrushAtPixel(at.x(), at.y());
+  FormMouseDown(at.x(), at.y());
+}
+
+// The old cross goes with the repaint of the whole sheet.
+void TPaletteWindow::FormMouseDown(int x, int y) {
+  brush_ = BrushAtPixel(x, y);
   update();
 }
 
 void TPaletteWindow::closeEvent(QCloseEvent* event) {
-  RememberPalettePlace(settings_, {x(), y()});
+  FormClose();
   QWidget::closeEvent(event);
 }
+
+void TPaletteWindow::FormClose() { RememberPalettePlace(settings_, {x(), y()}); }

@@ -12,11 +12,17 @@ class TPaletteWindow : public QWidget {
   TPaletteWindow(QWidget* parent, const QImage& sheet, int& brush, TSettings settings);
 
  protected:
-  void paintEvent(QPaintEvent*) override;
+  void paintEvent(QPaintEvent*) override { FormPaint(); }
   void mousePressEvent(QMouseEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  void FormPaint();
+  void FormMouseDown(int x, int y);
+  // Only the player closes the palette: its place is remembered then.
+  void FormClose();
+  void DrawBrushMark(QPainter& painter) const;
+
   const QImage& sheet_;
   int& brush_;
   TSettings settings_;

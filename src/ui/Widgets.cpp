@@ -63,12 +63,28 @@ void TBoardSurface::paintEvent(QPaintEvent*) {
   painter.drawImage(0, 0, picture_);
 }
 
+TLevelScrollBar::TLevelScrollBar(QWidget* parent) : QScrollBar(Qt::Vertical, parent) {
+  setFocusPolicy(Qt::NoFocus);
+  // Emitted before the new value reaches the game: the repeat is off by then.
+  connect(this, &QAbstractSlider::actionTriggered, this, [this](int action) {
+    if (action != SliderMove) setRepeatAction(SliderNoAction);
+  });
+}
+
+void TLevelScrollBar::EndGesture() {
+  setRepeatAction(SliderNoAction);
+  QMouseEvent release(QEvent::MouseButtonRelease, QPointF(-1, -1), QPointF(-1, -1),
+                      Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+  mouseReleaseEvent(&release);
+}
+
 void TBoardSurface::mousePressEvent(QMouseEvent* event) {
-  const auto button = event->button() == Qt::RightButton    ? TMouseButton::Right
-                      : event->button() == Qt::MiddleButton ? TMouseButton::Middle
-                                                             : TMouseButton::Left;
+  std::optional<TMouseButton> button;
+  if (event->button() == Qt::LeftButton) button = TMouseButton::Left;
+  if (event->button() == Qt::RightButton) button = TMouseButton::Right;
+  if (event->button() == Qt::MiddleButton) button = TMouseButton::Middle;
   const QPoint at = event->position().toPoint();
-  if (Pressed) Pressed(button, at.x(), at.y());
+  if (button && Pressed) Pressed(*button, at.x(), at.y());
 }
 
 void TBoardSurface::mouseReleaseEvent(QMouseEvent* event) {

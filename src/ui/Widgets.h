@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QLabel>
+#include <QScrollBar>
 #include <QWidget>
 #include <functional>
 
@@ -48,7 +49,18 @@ class TClickLabel : public QLabel {
   void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
-// The board surface: shows the renderer's picture and reports presses and clicks.
+// The level bar. A click on an arrow or on the track is exactly one step:
+// a step may raise a question, and a repeat running on under it would start
+// levels behind the player's back. It never takes the keyboard focus.
+class TLevelScrollBar : public QScrollBar {
+ public:
+  explicit TLevelScrollBar(QWidget* parent);
+  // Lets go of a press or a drag under way, as a release of the button would.
+  void EndGesture();
+};
+
+// The board surface: shows the renderer's picture and reports presses of the
+// left, right and middle buttons, and left clicks.
 class TBoardSurface : public QWidget {
  public:
   TBoardSurface(const QImage& picture, QWidget* parent);
