@@ -95,6 +95,7 @@ void TMessageWindow::showEvent(QShowEvent* event) {
   } else {
     ok_->setText("OK");
   }
+  ok_->setFocus();  // each question starts at its default answer
   QDialog::showEvent(event);
 }
 

@@ -1,0 +1,162 @@
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QToolButton>
+
+#include "Dialogs.h"
+#include "FileWindows.h"
+#include "support/TempDir.h"
+#include "ui/WindowTestSupport.h"
+
+namespace {
+
+TMessageWindow::TLayout Question() {
+  return {TText::GiveUpLevel, {56, 20, 189, 26}, "restart", mrYes, mrNo, 128};
+}
+
+TEST(ModalWindows, AnswerAsTheDesktopsDialogsDid) {
+  TMessageWindow question(nullptr, [] { return lgGerman; }, Question());
+  WhenModal([](QWidget* w) { Type(w, Qt::Key_Escape); });
+  EXPECT_EQ(question.exec(), mrNo);
+  WhenModal([](QWidget* w) { w->close(); });  // the close box
+  EXPECT_EQ(question.exec(), mrCancel);
+  WhenModal([](QWidget* w) { Type(w, Qt::Key_Return); });  // the default button
+  EXPECT_EQ(question.exec(), mrYes);
+  WhenModal([](QWidget* w) {  // the focused button answers Return and Space
+    Type(w, Qt::Key_Tab);
+    Type(w, Qt::Key_Return);
+  });
+  EXPECT_EQ(question.exec(), mrNo);
+  WhenModal([](QWidget* w) {
+    Type(w, Qt::Key_Tab);
+    Type(w, Qt::Key_Space);
+  });
+  EXPECT_EQ(question.exec(), mrNo);
+  EXPECT_EQ(Child<QPushButton>(&question)->text(), "Ja");
+}
+
+// Esc answers only a cancel button: these windows have none and stay open.
+TEST(ModalWindows, WindowsWithoutACancelButtonIgnoreEscape) {
+  TMessageWindow solved(nullptr, [] { return lgEnglish; },
+                        {TText::Solved, {60, 28, 181, 17}, "smile", mrOk, std::nullopt, 0});
+  TLanguageWindow language(nullptr, [] { return lgUnset; });
+  TInfoWindow about(nullptr, [] { return lgEnglish; }, [] {});
+  for (QDialog* window : std::initializer_list<QDialog*>{&solved, &language, &about}) {
+    WhenModal([](QWidget* w) {
+      Type(w, Qt::Key_Escape);
+      EXPECT_TRUE(w->isVisible());
+      Type(w, Qt::Key_Return);
+    });
+    EXPECT_EQ(window->exec(), mrOk);
+  }
+  EXPECT_EQ(language.Chosen(), lgEnglish);  // its first button has the focus
+}
+
+TEST(ModalWindows, TheSplashWithoutItsPictureClosesAtAClick) {
+  TSplashWindow splash(nullptr, "/no/such/b5.bmp");
+  WhenModal([](QWidget* w) {
+    Type(w, Qt::Key_Escape);
+    EXPECT_TRUE(w->isVisible());
+    QTest::mouseClick(w, Qt::LeftButton);
+  });
+  EXPECT_EQ(splash.exec(), QDialog::Accepted);
+}
+
+TEST(ModalWindows, TheLanguageWindowSetsTheLanguageOnlyByItsButtons) {
+  TLanguageWindow window(nullptr, [] { return lgUnset; });
+  WhenModal([](QWidget* w) { w->close(); });
+  EXPECT_EQ(window.exec(), mrCancel);
+  EXPECT_EQ(window.Chosen(), lgUnset);
+  WhenModal([](QWidget* w) { w->findChildren<QPushButton*>().back()->click(); });
+  EXPECT_EQ(window.exec(), mrOk);
+  EXPECT_EQ(window.Chosen(), lgGerman);
+}
+
+TEST(FileWindows, SaveWindowProposesANameAndMakesDirectories) {
+  TTempDir dir;
+  WriteBytes(dir / "old.gxs", {});
+  TSaveWindow window(nullptr, [] { return lgEnglish; });
+  ASSERT_TRUE(window.OpenDirectory(QString::fromStdString(dir.Path().string())));
+  EXPECT_FALSE(window.OpenDirectory("/no/such/directory"));
+  WhenModal([](QWidget* w) {
+    auto edits = w->findChildren<QLineEdit*>();
+    edits[1]->setText("games");  // the new-directory field, 8 characters at most
+    w->findChildren<QToolButton*>().front()->click();
+    edits[0]->setText("sunday");
+    Type(w, Qt::Key_Return);
+  });
+  const TSaveWindowAnswer answer = window.Ask("noname.gxs");
+  EXPECT_EQ(answer.Result, mrOk);
+  EXPECT_EQ(answer.Directory, std::filesystem::canonical(dir / "games").string());
+  EXPECT_EQ(answer.FileName, "sunday");
+  EXPECT_EQ(window.windowTitle(), "Save game as ...");
+}
+
+// The name is the player's: the focus passing through the list leaves it,
+// a picked file sets it, a wildcard in it becomes the list's mask.
+TEST(FileWindows, TheSaveWindowsNameChangesOnlyByThePlayer) {
+  TTempDir dir;
+  WriteBytes(dir / "old.gxs", {});
+  WriteBytes(dir / "notes.txt", {});
+  TSaveWindow window(nullptr, [] { return lgEnglish; });
+  window.OpenDirectory(QString::fromStdString(dir.Path().string()));
+  WhenModal([](QWidget* w) {
+    auto* name = Child<QLineEdit>(w);
+    auto* files = Child<QListWidget>(w);
+    files->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(name->text(), "mine");
+    name->setText("*.txt");
+    Type(name, Qt::Key_Return);
+    ASSERT_TRUE(w->isVisible());
+    ASSERT_EQ(files->count(), 1);
+    EXPECT_EQ(files->item(0)->text(), "notes.txt");
+    QTest::mouseClick(files->viewport(), Qt::LeftButton, {},
+                      files->visualItemRect(files->item(0)).center());
+    EXPECT_EQ(name->text(), "notes.txt");
+    name->setText("mine");
+    Child<QPushButton>(w)->click();  // OK
+  });
+  const TSaveWindowAnswer answer = window.Ask("mine");
+  EXPECT_EQ(answer.Result, mrOk);
+  EXPECT_EQ(answer.FileName, "mine");
+}
+
+TEST(FileWindows, LoadWindowGivesThePickedFileOnly) {
+  TTempDir dir;
+  WriteBytes(dir / "a.gxs", {});
+  WriteBytes(dir / "b.txt", {});
+  std::filesystem::create_directory(dir / "sub");
+  WriteBytes(dir / "sub/c.gxs", {});
+  TLoadWindow window(nullptr, [] { return lgGerman; });
+  window.OpenDirectory(QString::fromStdString(dir.Path().string()));
+  WhenModal([](QWidget* w) {
+    auto* files = Child<QListWidget>(w);
+    auto* directories = Child<QListWidget>(w, 1);
+    EXPECT_TRUE(files->hasFocus());
+    ASSERT_EQ(files->count(), 1);  // only saved games
+    directories->setFocus(Qt::TabFocusReason);
+    directories->setCurrentItem(directories->findItems("sub", Qt::MatchExactly).front());
+    Type(w, Qt::Key_Return);  // opens the directory, keeps the window
+    ASSERT_TRUE(w->isVisible());
+    EXPECT_EQ(files->item(0)->text(), "c.gxs");
+    files->setFocus(Qt::TabFocusReason);
+    Type(w, Qt::Key_Return);  // OK, with nothing picked
+  });
+  TLoadWindowAnswer answer = window.Ask();
+  EXPECT_EQ(answer.Result, mrOk);
+  EXPECT_FALSE(answer.SelectedFile);
+
+  WhenModal([](QWidget* w) {
+    auto* files = Child<QListWidget>(w);
+    emit files->itemDoubleClicked(files->item(0));
+  });
+  window.SelectFile("c.gxs");
+  answer = window.Ask();
+  EXPECT_EQ(answer.Result, mrOk);
+  EXPECT_EQ(answer.SelectedFile, std::filesystem::canonical(dir / "sub/c.gxs").string());
+  EXPECT_EQ(window.windowTitle(), "Spiel laden");
+}
+
+}  // namespace

@@ -1,0 +1,143 @@
+#include <gtest/gtest.h>
+
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTextBrowser>
+#include <QToolButton>
+
+#include "MainForm.h"
+#include "support/TempDir.h"
+#include "ui/WindowTestSupport.h"
+
+namespace {
+
+// Counts the backdrops the game draws: one for every level start and one
+// for the first paint.
+class TCountingForm : public TMainForm {
+ public:
+  using TMainForm::TMainForm;
+  int Backdrops = 0;
+  void DrawBackdrop() override {
+    ++Backdrops;
+    TMainForm::DrawBackdrop();
+  }
+};
+
+// The real window over the built game files, continuing a saved game at
+// level 2, run until the first paint after the start-up.
+struct MainWindow : ::testing::Test {
+  TTempDir Dir;
+  std::unique_ptr<TCountingForm> Window;
+
+  void Start(const std::string& mode) {
+    std::filesystem::copy(GURX_GAME_DIR, Dir / "game");
+    WriteBytes(Dir / "a.gxs", {5, 0, 0, 0});
+    const std::string settings = "[Gurgelix]\ntongue=0\nsound=0\nmode=" + mode +
+                                 "\nlevel=2\nsave=" + Dir / "a.gxs" + "\n";
+    WriteBytes(Dir / "quillcase.ini", {settings.begin(), settings.end()});
+    Window = std::make_unique<TCountingForm>(Dir / "game/", Dir / "quillcase.ini");
+    WhenModal([](QWidget* splash) { splash->close(); });
+    Window->show();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !Window->Game().FirstPaintPending(); }));
+  }
+  const TGameData& Data() const { return Window->Game().Data(); }
+  QPoint StartCell() const {
+    const TCell start = Data().Board.Source();
+    return {36 * start.Col + 4, 36 * start.Row + 4};
+  }
+  QWidget* Board() const { return Window->childAt(StartCell() + QPoint(0, 33)); }
+  QToolButton* Button(int x) const {
+    return qobject_cast<QToolButton*>(Window->childAt(x + 5, 9));
+  }
+  std::string Settings() const {
+    const auto bytes = ReadBytes(Dir / "quillcase.ini");
+    return {bytes.begin(), bytes.end()};
+  }
+};
+
+TEST_F(MainWindow, StartsTheRememberedLevelOnceAndShowsItsWater) {
+  Start("0");
+  EXPECT_EQ(Data().CurrentLevel, 2);
+  EXPECT_EQ(Window->Backdrops, 2);  // one start, one first paint
+  EXPECT_EQ(Window->findChild<QScrollBar*>()->value(), 199);
+  EXPECT_EQ(Data().State, psRunning);
+  EXPECT_EQ(Window->windowTitle().toStdString(), "Gurgelix V2.0 - Game a.gxs - Practice mode");
+  const QImage board = Window->grab(QRect(0, 33, 500, 333)).toImage();
+  // The start shows the water mark's blue in its middle.
+  const QColor middle = board.pixelColor(StartCell());
+  EXPECT_GT(middle.blue(), middle.red() + 80);
+}
+
+// No key and no extra mouse button reaches a tool button or the board.
+TEST_F(MainWindow, KeysAndExtraButtonsChangeNothing) {
+  Start("0");
+  for (QWidget* child : Window->findChildren<QWidget*>()) {
+    const bool control = qobject_cast<QAbstractButton*>(child) || qobject_cast<QScrollBar*>(child);
+    if (control && child->window() == Window.get()) {
+      EXPECT_EQ(child->focusPolicy(), Qt::NoFocus);
+    }
+  }
+  for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Tab, Qt::Key_Space})
+    Type(Window.get(), key);
+  QTest::mouseClick(Board(), Qt::BackButton, {}, StartCell());
+  QTest::mouseClick(Board(), Qt::ForwardButton, {}, StartCell());
+  EXPECT_EQ(Data().CurrentLevel, 2);
+  EXPECT_EQ(Data().Results[1], 5);
+  EXPECT_FALSE(Data().LevelTouched);
+  QTest::mouseClick(Board(), Qt::MiddleButton, {}, StartCell());
+  EXPECT_TRUE(Data().LevelTouched);
+}
+
+// The question a click on the bar raises ends its repeat: waiting under it,
+// then answering No, leaves the level and the bar where they were.
+TEST_F(MainWindow, OneClickOnTheLevelBarIsOneStep) {
+  Start("1");
+  QTest::mouseClick(Board(), Qt::MiddleButton, {}, StartCell());  // touched
+  auto* bar = Window->findChild<QScrollBar*>();
+  int questions = 0;
+  WhenModal([&questions](QWidget* question) {
+    ++questions;
+    QTest::qWait(800);  // past the bar's repeat delay
+    Child<QPushButton>(question, 1)->click();  // No
+  });
+  QTest::mousePress(bar, Qt::LeftButton, {}, QPoint(11, 5));  // the upper arrow
+  QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(11, 5));
+  QTest::qWait(100);
+  EXPECT_EQ(questions, 1);
+  EXPECT_EQ(Data().CurrentLevel, 2);
+  EXPECT_TRUE(Data().LevelTouched);
+  EXPECT_EQ(bar->value(), 199);
+}
+
+TEST_F(MainWindow, TheAboutWindowChangesTheLanguageAndHelpFollowsIt) {
+  Start("0");
+  Button(417)->click();  // the rules
+  auto* help = qobject_cast<QTextBrowser*>(
+      TopLevel([](QWidget* w) { return qobject_cast<QTextBrowser*>(w) != nullptr; }));
+  ASSERT_TRUE(help);
+  EXPECT_EQ(help->source().fragment(), "The_game");
+  WhenModal([this](QWidget* about) {
+    const QRect screen = Window->screen()->availableGeometry();
+    EXPECT_LE((about->geometry().center() - screen.center()).manhattanLength(), 4);
+    WhenModal([](QWidget* language) { Child<QPushButton>(language, 1)->click(); }, about);
+    Child<QPushButton>(about, 1)->click();  // the language button
+  });
+  Button(441)->click();  // info
+  EXPECT_EQ(Data().Language, lgGerman);
+  EXPECT_EQ(Window->windowTitle().toStdString(), "Gurgelix V2.0 - Spiel a.gxs - Üben");
+  Button(465)->click();  // the series
+  EXPECT_EQ(help->source().fragment(), "Nimbleplay_d");
+}
+
+TEST_F(MainWindow, ClosingThePaletteRemembersItsPlace) {
+  Start("2");  // the editor, with its palette
+  QWidget* palette =
+      TopLevel([this](QWidget* w) { return w != Window.get() && w->windowTitle() == "Gurgelix"; });
+  ASSERT_TRUE(palette);
+  palette->move(321, 234);
+  palette->close();
+  EXPECT_NE(Settings().find("eleft=321\netop=234\n"), std::string::npos);
+}
+
+}  // namespace
