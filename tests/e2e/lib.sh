@@ -1,0 +1,81 @@
+# What every end-to-end test shares: a scratch home and program directory,
+# the real game started in it, and xdotool to find windows and click them.
+# usage: . lib.sh GAMEDIR
+set -euo pipefail
+
+game_dir=$1
+work=$(mktemp -d)
+game=
+trap 'kill "$game" 2>/dev/null || true; rm -rf "$work"' EXIT
+cp -r "$game_dir" "$work/game"
+export HOME=$work/home XDG_CONFIG_HOME=$work/config
+mkdir -p "$HOME" "$XDG_CONFIG_HOME"
+settings=$XDG_CONFIG_HOME/quillcase.ini
+
+fail() {
+  echo "FAILED: $*" >&2
+  [ -s "$work/stderr" ] && sed 's/^/  game: /' "$work/stderr" >&2
+  exit 1
+}
+
+# The window named exactly $1 (and $2 pixels wide, when given), waited for
+# up to 10 seconds.
+window() {
+  for _ in $(seq 100); do
+    for id in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true); do
+      eval "$(xdotool getwindowgeometry --shell "$id")"
+      [ -z "${2:-}" ] || [ "$WIDTH" = "$2" ] && { echo "$id"; return; }
+    done
+    sleep 0.1
+  done
+  fail "no window named '$1'"
+}
+
+# Clicks at x,y inside a window, with button $4 (1 left, 2 middle, 3 right).
+click() {
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  xdotool mousemove $((X + $2)) $((Y + $3)) click "${4:-1}"
+  sleep 0.4
+}
+
+# Gives window $1 the keyboard (there is no window manager to do it) and
+# types the keys that follow.
+keys() {
+  xdotool windowfocus --sync "$1"
+  shift
+  xdotool key "$@"
+  sleep 0.4
+}
+
+# Starts the game; its messages go to $work/stderr.
+start_game() {
+  "$work/game/gurgelix" 2>"$work/stderr" &
+  game=$!
+}
+
+# A remembered game: the settings name a saved game of 200 results of 9 s.
+remember_game() {
+  head -c 800 /dev/zero | tr '\0' '\011' >"$HOME/old.gxs"
+  printf '[Gurgelix]\ntongue=0\nsave=%s\n%s' "$HOME/old.gxs" "$1" >"$settings"
+}
+
+# Waits for the game to end and fails unless it ended cleanly: status 0 and
+# no sanitizer report.
+game_ended() {
+  for _ in $(seq 50); do kill -0 "$game" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$game" 2>/dev/null && fail "the game did not end"
+  local status=0
+  wait "$game" || status=$?
+  [ "$status" = 0 ] || fail "the game ended with status $status"
+  ! grep -q 'Sanitizer\|runtime error' "$work/stderr" || fail "the sanitizer reported"
+}
+
+# Leaves through the exit button: yes to the question, then Esc in the save window.
+exit_without_saving() {
+  click "$1" 184 16
+  click "$(window Gurgelix)" 78 81
+  keys "$(window 'Save game as ...')" Escape
+  game_ended
+}
+
+setting() { grep -x "$1=.*" "$settings" | cut -d= -f2-; }

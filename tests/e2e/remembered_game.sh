@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# A remembered game starts its level once: one flow of water, one sound.
+. "$(dirname "$0")/lib.sh" "$1"
+
+remember_game $'mode=0\nlevel=3\nsound=1\n'
+export QT_LOGGING_RULES='gurgelix.sound.debug=true'
+start_game
+main=$(window 'Gurgelix V2.0 - Game old.gxs - Practice mode')
+sleep 2
+exit_without_saving "$main"
+flows=$(grep -c 'play "w1.wav"' "$work/stderr" || true)
+[ "$flows" = 1 ] || fail "the level started with $flows water sounds"
+echo "remembered game: level 3 started once"
