@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -73,10 +74,17 @@ std::optional<std::vector<std::uint8_t>> ReadFileHead(const std::string& path,
   struct stat info {};
   if (handle.get() < 0 || ::fstat(handle.get(), &info) != 0 || !S_ISREG(info.st_mode))
     return std::nullopt;
-  std::vector<std::uint8_t> bytes(maxBytes);
+  // Sized by the file at hand; a file that grows meanwhile is read on in steps.
+  constexpr std::size_t Step = 4096;
+  std::vector<std::uint8_t> bytes(
+      std::min(maxBytes, static_cast<std::size_t>(info.st_size) + 1));
   std::size_t filled = 0;
-  while (filled < maxBytes) {
-    const ssize_t n = ::read(handle.get(), bytes.data() + filled, maxBytes - filled);
+  for (;;) {
+    if (filled == bytes.size()) {
+      if (filled >= maxBytes) break;
+      bytes.resize(std::min(maxBytes, filled + Step));
+    }
+    const ssize_t n = ::read(handle.get(), bytes.data() + filled, bytes.size() - filled);
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) break;
     filled += static_cast<std::size_t>(n);

@@ -1,0 +1,164 @@
+// Starts a program on the X display and reports how it starts, one
+// "name value" line each:
+//   map_ms        from the start of the process to its first window being mapped
+//   frame_ms      to the first drawing into that window
+//   cpu_to_map_ms CPU time the process used until its window was mapped
+//   rss_kb        resident memory after the settle time
+//   anon_kb       of it, anonymous memory (the heap and its like)
+//   idle_cpu_ms   CPU time used during the idle time that follows
+//   wakeups       context switches of all its threads during the idle time
+// usage: gurx-startprobe SETTLE_MS IDLE_MS PROGRAM [ARGS...]
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <xcb/damage.h>
+#include <xcb/xcb.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <thread>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double MillisecondsSince(Clock::time_point start) {
+  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// User and system CPU of the whole process, in milliseconds.
+double CpuMilliseconds(pid_t pid) {
+  std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+  std::string text;
+  std::getline(stat, text);
+  std::istringstream fields(text.substr(text.rfind(')') + 2));
+  std::string field;
+  unsigned long long user = 0, system = 0;
+  for (int i = 3; i <= 15 && fields >> field; ++i) {
+    if (i == 14) user = std::stoull(field);
+    if (i == 15) system = std::stoull(field);
+  }
+  return 1000.0 * static_cast<double>(user + system) / static_cast<double>(sysconf(_SC_CLK_TCK));
+}
+
+long StatusValue(const std::string& path, const std::string& name) {
+  std::ifstream status(path);
+  for (std::string line; std::getline(status, line);)
+    if (line.rfind(name + ":", 0) == 0) return std::stol(line.substr(name.size() + 1));
+  return 0;
+}
+
+long ContextSwitches(pid_t pid) {
+  long total = 0;
+  const std::filesystem::path tasks = "/proc/" + std::to_string(pid) + "/task";
+  for (const auto& task : std::filesystem::directory_iterator(tasks))
+    total += StatusValue(task.path() / "status", "voluntary_ctxt_switches") +
+             StatusValue(task.path() / "status", "nonvoluntary_ctxt_switches");
+  return total;
+}
+
+pid_t Start(char** argv) {
+  const pid_t pid = fork();
+  if (pid == 0) {
+    std::freopen("/dev/null", "w", stdout);
+    std::freopen("/dev/null", "w", stderr);
+    execvp(argv[0], argv);
+    std::perror(argv[0]);
+    _exit(127);
+  }
+  return pid;
+}
+
+// Follows the root window: every new top-level window gets a damage object,
+// so its first drawing is seen even when it comes before the map.
+class TWatcher {
+ public:
+  TWatcher() : connection_(xcb_connect(nullptr, nullptr)) {
+    if (xcb_connection_has_error(connection_)) throw std::runtime_error("no X display");
+    root_ = xcb_setup_roots_iterator(xcb_get_setup(connection_)).data->root;
+    const std::uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+    xcb_change_window_attributes(connection_, root_, XCB_CW_EVENT_MASK, &mask);
+    const auto* damage = xcb_get_extension_data(connection_, &xcb_damage_id);
+    if (!damage || !damage->present) throw std::runtime_error("no damage extension");
+    damageEvent_ = damage->first_event + XCB_DAMAGE_NOTIFY;
+    free(xcb_damage_query_version_reply(
+        connection_, xcb_damage_query_version(connection_, 1, 1), nullptr));
+    xcb_flush(connection_);
+  }
+  ~TWatcher() { xcb_disconnect(connection_); }
+
+  // Waits for the first mapped window and its first drawing; false on timeout.
+  bool Wait(Clock::time_point start, pid_t pid, double& mapMs, double& frameMs,
+            double& cpuToMap) {
+    xcb_window_t mapped = XCB_NONE;
+    while (MillisecondsSince(start) < 20000) {
+      xcb_generic_event_t* event = xcb_poll_for_event(connection_);
+      if (!event) {
+        pollfd fd{xcb_get_file_descriptor(connection_), POLLIN, 0};
+        poll(&fd, 1, 50);
+        continue;
+      }
+      const int type = event->response_type & 0x7f;
+      if (type == XCB_CREATE_NOTIFY) {
+        const auto* created = reinterpret_cast<xcb_create_notify_event_t*>(event);
+        xcb_damage_create(connection_, xcb_generate_id(connection_), created->window,
+                          XCB_DAMAGE_REPORT_LEVEL_NON_EMPTY);
+        xcb_flush(connection_);
+      } else if (type == XCB_MAP_NOTIFY && mapped == XCB_NONE) {
+        mapped = reinterpret_cast<xcb_map_notify_event_t*>(event)->window;
+        mapMs = MillisecondsSince(start);
+        cpuToMap = CpuMilliseconds(pid);
+      } else if (type == damageEvent_ && mapped != XCB_NONE &&
+                 reinterpret_cast<xcb_damage_notify_event_t*>(event)->drawable == mapped) {
+        frameMs = MillisecondsSince(start);
+        free(event);
+        return true;
+      }
+      free(event);
+    }
+    return false;
+  }
+
+ private:
+  xcb_connection_t* connection_;
+  xcb_window_t root_;
+  int damageEvent_ = 0;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 4) {
+    std::cerr << "usage: gurx-startprobe SETTLE_MS IDLE_MS PROGRAM [ARGS...]\n";
+    return 2;
+  }
+  const int settleMs = std::atoi(argv[1]), idleMs = std::atoi(argv[2]);
+  TWatcher watcher;
+  const auto start = Clock::now();
+  const pid_t pid = Start(argv + 3);
+  double mapMs = 0, frameMs = 0, cpuToMap = 0;
+  const bool seen = watcher.Wait(start, pid, mapMs, frameMs, cpuToMap);
+  if (seen) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(settleMs));
+    const std::string status = "/proc/" + std::to_string(pid) + "/status";
+    const long rss = StatusValue(status, "VmRSS"), anon = StatusValue(status, "RssAnon");
+    const double cpuBefore = CpuMilliseconds(pid);
+    const long switchesBefore = ContextSwitches(pid);
+    std::this_thread::sleep_for(std::chrono::milliseconds(idleMs));
+    std::cout << "map_ms " << mapMs << "\nframe_ms " << frameMs << "\ncpu_to_map_ms " << cpuToMap
+              << "\nrss_kb " << rss << "\nanon_kb " << anon << "\nidle_cpu_ms "
+              << CpuMilliseconds(pid) - cpuBefore << "\nwakeups "
+              << ContextSwitches(pid) - switchesBefore << "\n";
+  }
+  kill(pid, SIGKILL);
+  waitpid(pid, nullptr, 0);
+  if (!seen) std::cerr << "no window was mapped and drawn\n";
+  return seen ? 0 : 1;
+}
