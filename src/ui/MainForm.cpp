@@ -190,30 +190,13 @@ void TMainForm::BuildSideColumn() {
 }
 
 void TMainForm::CreateDialogs(const std::string& programDir, const std::string& settingsPath) {
-  auto language = [this] { return game_.Data().Language; };
-  using L = TMessageWindow::TLayout;
-  const std::pair<TDialog, L> windows[] = {
-      {TDialog::TakeChanges, L{TText::TakeChanges, {52, 24, 197, 17}, "ok", mrOk, mrCancel, 136}},
-      {TDialog::Solved, L{TText::Solved, {60, 28, 181, 17}, "smile", mrOk, std::nullopt, 0}},
-      {TDialog::TooSlow,
-       L{TText::TooSlow, {80, 20, 141, 33}, "frown-green", mrOk, std::nullopt, 0, true}},
-      {TDialog::AllSolved, L{TText::AllSolved, {68, 20, 165, 29}, "smile", mrOk, std::nullopt, 0}},
-      {TDialog::EndGame, L{TText::EndGame, {72, 20, 153, 29}, "exit", mrYes, mrNo, 136}},
-      {TDialog::GiveUpGame, L{TText::GiveUpGame, {72, 20, 149, 26}, "newgame", mrOk, mrCancel, 136}},
-      {TDialog::GiveUpLevel, L{TText::GiveUpLevel, {56, 20, 189, 26}, "restart", mrYes, mrNo, 128}},
-  };
-  saveWindow_ = std::make_unique<TSaveWindow>(this, language);
-  loadWindow_ = std::make_unique<TLoadWindow>(this, language);
-  for (const auto& [dialog, layout] : windows)
-    dialogs_[dialog] = std::make_unique<TMessageWindow>(this, language, layout);
-  const TPlace place =
-      PalettePlace(TSettings(settingsPath), {x(), y()}, width(), Screens());
+  dialogs_ = std::make_unique<TDialogSet>(
+      this, [this] { return game_.Data().Language; }, [this] { game_.TongBtnClick(); },
+      Q(programDir + "b5.bmp"));
+  const TPlace place = PalettePlace(TSettings(settingsPath), {x(), y()}, width(), Screens());
   palette_ = std::make_unique<TPaletteWindow>(this, renderer_.BackgroundSheet(),
                                               game_.Data().EditorBrush, TSettings(settingsPath));
   palette_->move(place.Left, place.Top);
-  languageWindow_ = std::make_unique<TLanguageWindow>(this, language);
-  dialogs_[TDialog::Info] = std::make_unique<TInfoWindow>(this, language, [this] { game_.TongBtnClick(); });
-  dialogs_[TDialog::Splash] = std::make_unique<TSplashWindow>(this, Q(programDir + "b5.bmp"));
 }
 
 void TMainForm::showEvent(QShowEvent* event) {
@@ -393,28 +376,31 @@ TModalResult TMainForm::ShowMessage(TMessageKind kind, const std::string& text) 
 }
 
 TModalResult TMainForm::ShowDialog(TDialog dialog) {
-  return static_cast<TModalResult>(RunModal(*dialogs_.at(dialog)));
+  return static_cast<TModalResult>(RunModal(dialogs_->Dialog(dialog)));
 }
 
 TModalResult TMainForm::ShowLanguageWindow(TLanguage& language) {
-  const auto result = static_cast<TModalResult>(RunModal(*languageWindow_));
-  if (result == mrOk) language = languageWindow_->Chosen();
+  TLanguageWindow& window = dialogs_->LanguageWindow();
+  const auto result = static_cast<TModalResult>(RunModal(window));
+  if (result == mrOk) language = window.Chosen();
   return result;
 }
 
 void TMainForm::PointSaveWindowAt(const std::string& file) {
   const QFileInfo info(Q(file));
-  if (saveWindow_->OpenDirectory(info.absolutePath())) saveWindow_->SelectFile(info.fileName());
+  TSaveWindow& window = dialogs_->SaveWindow();
+  if (window.OpenDirectory(info.absolutePath())) window.SelectFile(info.fileName());
 }
 
 TSaveWindowAnswer TMainForm::ShowSaveWindow(const std::string& proposedName) {
-  return saveWindow_->Ask(proposedName, [this](QDialog& window) { return RunModal(window); });
+  return dialogs_->SaveWindow().Ask(proposedName,
+                                    [this](QDialog& window) { return RunModal(window); });
 }
 
 bool TMainForm::PointLoadWindowAt(const std::string& directory) {
-  return loadWindow_->OpenDirectory(Q(directory));
+  return dialogs_->LoadWindow().OpenDirectory(Q(directory));
 }
 
 TLoadWindowAnswer TMainForm::ShowLoadWindow() {
-  return loadWindow_->Ask([this](QDialog& window) { return RunModal(window); });
+  return dialogs_->LoadWindow().Ask([this](QDialog& window) { return RunModal(window); });
 }

@@ -6,9 +6,8 @@
 #include <memory>
 
 #include "BoardRenderer.h"
-#include "Dialogs.h"
+#include "DialogSet.h"
 #include "Editor.h"
-#include "FileWindows.h"
 #include "Game.h"
 #include "Services.h"
 #include "SteadyClock.h"
@@ -96,10 +95,7 @@ class TMainForm : public QWidget, public TGameWindow {
   TDigitDisplay* levelDisplay_ = nullptr;
   TGauge* gauge_ = nullptr;
   TLevelScrollBar* levelScroll_ = nullptr;
-  std::map<TDialog, std::unique_ptr<QDialog>> dialogs_;
-  std::unique_ptr<TLanguageWindow> languageWindow_;
-  std::unique_ptr<TSaveWindow> saveWindow_;
-  std::unique_ptr<TLoadWindow> loadWindow_;
+  std::unique_ptr<TDialogSet> dialogs_;
   std::unique_ptr<TPaletteWindow> palette_;
   bool shown_ = false;
   bool terminating_ = false;
