@@ -5,6 +5,10 @@
 #include "Settings.h"
 
 int main(int argc, char** argv) {
+  // The window repaints a cell or a display at a time. Shared-memory images
+  // gain nothing at that size, and their completion events would wake the
+  // idle game twice at every tick of its clock.
+  if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", "1");
   QApplication app(argc, argv);
   // The palette and the help window may stay open: only the main window ends the game.
   QApplication::setQuitOnLastWindowClosed(false);

@@ -104,12 +104,14 @@ TSplashWindow::TSplashWindow(QWidget* parent, const QString& picture)
   setFixedSize(200, 150);
   auto* image = new QLabel(this);
   image->setGeometry(0, 0, 200, 150);
-  image->setPixmap(QPixmap(picture));
+  image->setPixmap(QPixmap(picture, "BMP"));
   // Counted from the window's creation, so a late start-up closes it sooner.
+  // It is shown once: closed, it stops, so the idle game is not woken.
   auto* timer = new QTimer(this);
   connect(timer, &QTimer::timeout, this, [this] {
     if (isVisible()) accept();
   });
+  connect(this, &QDialog::finished, timer, &QTimer::stop);
   timer->start(3000);
 }
 

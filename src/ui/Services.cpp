@@ -2,9 +2,11 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QLibrary>
 #include <QLoggingCategory>
-#include <QSoundEffect>
 #include <QTextBrowser>
+
+#include "SoundModule.h"
 
 namespace {
 // Says which cue plays, for a desktop without sound: QT_LOGGING_RULES="gurgelix.sound.debug=true".
@@ -15,7 +17,7 @@ TQtSoundPlayer::TQtSoundPlayer() = default;
 TQtSoundPlayer::~TQtSoundPlayer() = default;
 
 void TQtSoundPlayer::Stop() {
-  if (effect_) effect_->stop();
+  if (player_) player_->Stop();
 }
 
 void TQtSoundPlayer::Play(const std::string& waveFile) {
@@ -26,9 +28,13 @@ void TQtSoundPlayer::Play(const std::string& waveFile) {
     QApplication::beep();
     return;
   }
-  if (!effect_) effect_ = std::make_unique<QSoundEffect>();
-  effect_->setSource(QUrl::fromLocalFile(path));
-  effect_->play();
+  if (!std::exchange(loaded_, true)) {
+    QLibrary module(QFileInfo(path).absolutePath() + "/" + SoundModuleName);
+    const auto make = reinterpret_cast<TSoundModuleFactory>(module.resolve(SoundModuleFactory));
+    if (make) player_.reset(make());
+    else qCWarning(lcSound) << "no sound:" << module.errorString();
+  }
+  if (player_) player_->Play(waveFile);
 }
 
 TQtHelpViewer::TQtHelpViewer() = default;

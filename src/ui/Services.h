@@ -4,11 +4,11 @@
 
 #include "GameWindow.h"
 
-class QSoundEffect;
 class QTextBrowser;
 
 // Sound cues through the desktop's sound service; without one they are
-// silent. The sound device is opened at the first cue, not at start-up.
+// silent. The player is loaded from the sound module beside the cues at the
+// first cue, so the sound libraries stay out of the start-up.
 class TQtSoundPlayer : public TSoundPlayer {
  public:
   TQtSoundPlayer();
@@ -17,7 +17,8 @@ class TQtSoundPlayer : public TSoundPlayer {
   void Play(const std::string& waveFile) override;
 
  private:
-  std::unique_ptr<QSoundEffect> effect_;
+  std::unique_ptr<TSoundPlayer> player_;
+  bool loaded_ = false;  // tried, whether or not the module was there
 };
 
 // The help window: the HTML of a help file, opened at a topic's anchor. It
