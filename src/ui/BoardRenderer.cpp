@@ -44,6 +44,10 @@ void TBoardRenderer::Copy(const QImage& from, QPoint source, QSize size, QPoint 
   painter.drawImage(QRect(target, size), from, QRect(source, size));
 }
 
+QRect TBoardRenderer::CellRect(TCell cell) {
+  return {CellOrigin(cell), QSize(CellPixels, CellPixels)};
+}
+
 void TBoardRenderer::DrawBackdrop() { Copy(backdrop_, {0, 0}, {Width, Height}, {0, 0}); }
 
 int TBoardRenderer::MarkFor(const TBoard& board, TPlayState state, TCell cell) const {
@@ -86,7 +90,8 @@ void TBoardRenderer::DrawRotationFrame(const TBoard& board, TPlayState state, TC
   if (board.Shown(cell)) DrawWaterMark(cell, MarkFor(board, state, cell));
 }
 
-void TBoardRenderer::DrawFlowPhase(const TBoard& board, TPlayState state, int phase) {
+QRegion TBoardRenderer::DrawFlowPhase(const TBoard& board, TPlayState state, int phase) {
+  QRegion drawn;
   for (int col = 1; col <= BoardCols; ++col)
     for (int row = 1; row <= BoardRows; ++row) {
       const TCell cell{col, row};
@@ -94,5 +99,7 @@ void TBoardRenderer::DrawFlowPhase(const TBoard& board, TPlayState state, int ph
       int markX = board.Shown(cell) ? FullMarkX - MarkSize * phase : MarkSize * phase;
       if (!board.Shown(cell) && phase == 5) markX = MarkFor(board, state, cell);
       DrawWaterMark(cell, markX);
+      drawn += CellRect(cell);
     }
+  return drawn;
 }

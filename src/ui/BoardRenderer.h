@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QRegion>
 #include <string>
 
 #include "Board.h"
@@ -22,11 +23,15 @@ class TBoardRenderer {
   const QImage& Surface() const { return surface_; }
   const QImage& BackgroundSheet() const { return backgrounds_; }
 
+  // The square of a cell on the surface.
+  static QRect CellRect(TCell cell);
+
   void DrawBackdrop();
   void DrawCell(const TBoard& board, TPlayState state, TCell cell);
   void DrawAllCells(const TBoard& board, TPlayState state);
   void DrawRotationFrame(const TBoard& board, TPlayState state, TCell cell, int kind, int frame);
-  void DrawFlowPhase(const TBoard& board, TPlayState state, int phase);
+  // Returns the cells it drew: those whose two water layers differ.
+  QRegion DrawFlowPhase(const TBoard& board, TPlayState state, int phase);
 
  private:
   void Copy(const QImage& from, QPoint source, QSize size, QPoint target,

@@ -210,13 +210,9 @@ void TMainForm::showEvent(QShowEvent* event) {
   });
 }
 
-// A paint asked for by the desktop draws everything from the board's layers.
-// The first one after the start-up aligns the level bar, which may start a
-// level with its animation: that runs after the paint, not inside it.
+// The first paint after the start-up aligns the level bar, which may start
+// a level with its animation: that runs after the paint, not inside it.
 void TMainForm::BoardPainting() {
-  if (flushing_) return;
-  renderer_.DrawBackdrop();
-  renderer_.DrawAllCells(game_.Data().Board, game_.Data().State);
   if (activated_ && !terminating_ && game_.FirstPaintPending() && !alignQueued_) {
     alignQueued_ = true;
     QTimer::singleShot(0, this, [this] { AlignAtFirstPaint(); });
@@ -271,31 +267,29 @@ void TMainForm::Terminate() {
   hide();
 }
 
-// Each drawing step reaches the screen at once, while the handler still runs.
-void TMainForm::FlushBoard() {
-  flushing_ = true;
-  board_->repaint();
-  flushing_ = false;
+// Each drawing step reaches the screen at once, while the handler still
+// runs, and only the part of the board it changed.
+void TMainForm::FlushBoard(const QRegion& changed) {
+  if (!changed.isEmpty()) board_->repaint(changed);
 }
 
 void TMainForm::DrawBackdrop() {
   renderer_.DrawBackdrop();
-  FlushBoard();
+  FlushBoard(board_->rect());
 }
 
 void TMainForm::DrawCell(int col, int row) {
   renderer_.DrawCell(game_.Data().Board, game_.Data().State, {col, row});
-  FlushBoard();
+  FlushBoard(TBoardRenderer::CellRect({col, row}));
 }
 
 void TMainForm::DrawRotationFrame(int col, int row, int kind, int frame) {
   renderer_.DrawRotationFrame(game_.Data().Board, game_.Data().State, {col, row}, kind, frame);
-  FlushBoard();
+  FlushBoard(TBoardRenderer::CellRect({col, row}));
 }
 
 void TMainForm::DrawFlowPhase(int phase) {
-  renderer_.DrawFlowPhase(game_.Data().Board, game_.Data().State, phase);
-  FlushBoard();
+  FlushBoard(renderer_.DrawFlowPhase(game_.Data().Board, game_.Data().State, phase));
 }
 
 void TMainForm::SetTitle(const std::string& title) { setWindowTitle(Q(title)); }

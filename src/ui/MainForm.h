@@ -78,7 +78,7 @@ class TMainForm : public QWidget, public TGameWindow {
   // Every modal window of the game opens here: centred on the main window's
   // screen, never twice at once, and with the level bar's press let go.
   int RunModal(QDialog& dialog);
-  void FlushBoard();
+  void FlushBoard(const QRegion& changed);
   void BoardPainting();
   void AlignAtFirstPaint();
 
@@ -102,6 +102,5 @@ class TMainForm : public QWidget, public TGameWindow {
   bool alignQueued_ = false;
   bool alignWaiting_ = false;  // for the modal window that is open
   bool activated_ = false;
-  bool flushing_ = false;
   int modalDepth_ = 0;
 };

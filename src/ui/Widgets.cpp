@@ -1,6 +1,7 @@
 #include "Widgets.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace {
@@ -33,7 +34,7 @@ void TDigitDisplay::paintEvent(QPaintEvent*) {
     painter.drawImage(QPoint(42, 0), strip_, QRect(solved_ ? SolvedX : UnsolvedX, 0, Place, 20));
 }
 
-TGauge::TGauge(QWidget* parent) : QWidget(parent) {}
+TGauge::TGauge(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
 
 void TGauge::Set(int maximum, int progress) {
   maximum_ = std::max(1, maximum);
@@ -57,10 +58,11 @@ TBoardSurface::TBoardSurface(const QImage& picture, QWidget* parent)
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void TBoardSurface::paintEvent(QPaintEvent*) {
+// The picture is always up to date: a paint copies just the part asked for.
+void TBoardSurface::paintEvent(QPaintEvent* event) {
   if (Painting) Painting();
   QPainter painter(this);
-  painter.drawImage(0, 0, picture_);
+  for (const QRect& part : event->region()) painter.drawImage(part.topLeft(), picture_, part);
 }
 
 TLevelScrollBar::TLevelScrollBar(QWidget* parent) : QScrollBar(Qt::Vertical, parent) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QPaintEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -30,11 +31,11 @@ struct MainWindow : ::testing::Test {
   TTempDir Dir;
   std::unique_ptr<TCountingForm> Window;
 
-  void Start(const std::string& mode) {
+  void Start(const std::string& mode, const std::string& level = "2") {
     std::filesystem::copy(GURX_GAME_DIR, Dir / "game");
     WriteBytes(Dir / "a.gxs", {5, 0, 0, 0});
     const std::string settings = "[Gurgelix]\ntongue=0\nsound=0\nmode=" + mode +
-                                 "\nlevel=2\nsave=" + Dir / "a.gxs" + "\n";
+                                 "\nlevel=" + level + "\nsave=" + Dir / "a.gxs" + "\n";
     WriteBytes(Dir / "quillcase.ini", {settings.begin(), settings.end()});
     Window = std::make_unique<TCountingForm>(Dir / "game/", Dir / "quillcase.ini");
     WhenModal([](QWidget* splash) { splash->close(); });
@@ -128,6 +129,37 @@ TEST_F(MainWindow, TheAboutWindowChangesTheLanguageAndHelpFollowsIt) {
   EXPECT_EQ(Window->windowTitle().toStdString(), "Gurgelix V2.0 - Spiel a.gxs - Üben");
   Button(465)->click();  // the series
   EXPECT_EQ(help->source().fragment(), "Nimbleplay_d");
+}
+
+// Records the parts of a widget that are painted.
+class TPaintLog : public QObject {
+ public:
+  std::vector<QRegion> Parts;
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) Parts.push_back(static_cast<QPaintEvent*>(event)->region());
+    return false;
+  }
+};
+
+// A level start shows the backdrop once, then each cell's square as it is
+// drawn, then each phase of the water's flow once, over the cells it changed.
+TEST_F(MainWindow, ALevelStartPaintsOnlyWhatChanged) {
+  Start("0", "3");  // its water flows from the start to four tiles
+  TPaintLog log;
+  Board()->installEventFilter(&log);
+  Button(28)->click();  // restart
+  Board()->removeEventFilter(&log);
+  ASSERT_GE(log.Parts.size(), 81u);
+  EXPECT_EQ(log.Parts[0].boundingRect(), Board()->rect());  // but for the gauge above it
+  for (std::size_t i = 1; i <= 80; ++i) EXPECT_EQ(log.Parts[i].boundingRect().size(), QSize(36, 36));
+  const TBoard& board = Data().Board;
+  const int wet = static_cast<int>(std::count(board.ShownFlow.begin(), board.ShownFlow.end(), 1));
+  ASSERT_EQ(log.Parts.size(), 87u);  // six phases of the flow
+  for (std::size_t i = 81; i < 87; ++i) {
+    int area = 0;
+    for (const QRect& part : log.Parts[i]) area += part.width() * part.height();
+    EXPECT_EQ(area, (wet - 1) * 36 * 36);  // the start was wet before
+  }
 }
 
 TEST_F(MainWindow, ClosingThePaletteRemembersItsPlace) {
