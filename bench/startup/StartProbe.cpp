@@ -7,6 +7,11 @@
 //   anon_kb       of it, anonymous memory (the heap and its like)
 //   idle_cpu_ms   CPU time used during the idle time that follows
 //   wakeups       context switches of all its threads during the idle time
+//   start_flushes drawings into the window for the first level start (the
+//                 burst after another window, the splash, went away)
+//   start_kpixels the thousands of pixels those drawings flushed
+//   slot_error_ms how far the animation's frames, 50 ms apart, came from
+//                 their slots at worst
 // usage: gurx-startprobe SETTLE_MS IDLE_MS PROGRAM [ARGS...]
 #include <poll.h>
 #include <signal.h>
@@ -15,7 +20,9 @@
 #include <xcb/damage.h>
 #include <xcb/xcb.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -24,6 +31,7 @@
 #include <sstream>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -76,6 +84,12 @@ pid_t Start(char** argv) {
   return pid;
 }
 
+struct TDrawing {
+  double Time;  // ms from the start
+  long Pixels;
+  bool Complete;
+};
+
 // Follows the root window: every new top-level window gets a damage object,
 // so its first drawing is seen even when it comes before the map.
 class TWatcher {
@@ -109,7 +123,7 @@ class TWatcher {
       if (type == XCB_CREATE_NOTIFY) {
         const auto* created = reinterpret_cast<xcb_create_notify_event_t*>(event);
         xcb_damage_create(connection_, xcb_generate_id(connection_), created->window,
-                          XCB_DAMAGE_REPORT_LEVEL_NON_EMPTY);
+                          XCB_DAMAGE_REPORT_LEVEL_RAW_RECTANGLES);
         xcb_flush(connection_);
       } else if (type == XCB_MAP_NOTIFY && mapped == XCB_NONE) {
         mapped = reinterpret_cast<xcb_map_notify_event_t*>(event)->window;
@@ -119,6 +133,7 @@ class TWatcher {
                  reinterpret_cast<xcb_damage_notify_event_t*>(event)->drawable == mapped) {
         frameMs = MillisecondsSince(start);
         free(event);
+        mapped_ = mapped;
         return true;
       }
       free(event);
@@ -126,11 +141,70 @@ class TWatcher {
     return false;
   }
 
+  // The times of the drawings into the first window over the next while, and
+  // of the last time another window went away.
+  void Follow(Clock::time_point start, int durationMs, std::vector<TDrawing>& drawings,
+              double& otherGone) {
+    const double end = MillisecondsSince(start) + durationMs;
+    while (MillisecondsSince(start) < end) {
+      xcb_generic_event_t* event = xcb_poll_for_event(connection_);
+      if (!event) {
+        pollfd fd{xcb_get_file_descriptor(connection_), POLLIN, 0};
+        poll(&fd, 1, 10);
+        continue;
+      }
+      const int type = event->response_type & 0x7f;
+      if (type == XCB_UNMAP_NOTIFY &&
+          reinterpret_cast<xcb_unmap_notify_event_t*>(event)->window != mapped_)
+        otherGone = MillisecondsSince(start);
+      if (type == damageEvent_) {
+        const auto* damage = reinterpret_cast<xcb_damage_notify_event_t*>(event);
+        // One drawing may come as several rectangles; the last has no "more" bit.
+        if (damage->drawable == mapped_) {
+          if (drawings.empty() || drawings.back().Complete)
+            drawings.push_back({MillisecondsSince(start), 0, false});
+          drawings.back().Pixels += damage->area.width * damage->area.height;
+          drawings.back().Complete = !(damage->level & 0x80);
+        }
+      }
+      free(event);
+    }
+  }
+
  private:
   xcb_connection_t* connection_;
   xcb_window_t root_;
+  xcb_window_t mapped_ = XCB_NONE;
   int damageEvent_ = 0;
 };
+
+// The level start: the drawings from the first one after the splash went
+// to the last phase of the water's flow. Its six phases are drawn 50 ms
+// apart, so the flow ends with the fifth gap of 40 ms or more.
+struct TLevelStart {
+  int Flushes = 0;
+  long Pixels = 0;
+  double SlotError = 0;
+};
+
+TLevelStart LevelStart(const std::vector<TDrawing>& drawings, double splashGone) {
+  constexpr int PhaseGaps = 5;
+  TLevelStart start;
+  int gaps = 0;
+  double last = -1;
+  for (const auto& [time, pixels, complete] : drawings) {
+    if (time < splashGone) continue;
+    if (last >= 0 && time - last >= 40) {
+      start.SlotError = std::max(start.SlotError, std::abs(time - last - 50));
+      ++gaps;
+    }
+    ++start.Flushes;
+    start.Pixels += pixels;
+    last = time;
+    if (gaps == PhaseGaps) break;
+  }
+  return start;
+}
 
 }  // namespace
 
@@ -146,7 +220,10 @@ int main(int argc, char** argv) {
   double mapMs = 0, frameMs = 0, cpuToMap = 0;
   const bool seen = watcher.Wait(start, pid, mapMs, frameMs, cpuToMap);
   if (seen) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(settleMs));
+    std::vector<TDrawing> drawings;
+    double splashGone = 0;
+    watcher.Follow(start, settleMs, drawings, splashGone);
+    const TLevelStart levelStart = LevelStart(drawings, splashGone);
     const std::string status = "/proc/" + std::to_string(pid) + "/status";
     const long rss = StatusValue(status, "VmRSS"), anon = StatusValue(status, "RssAnon");
     const double cpuBefore = CpuMilliseconds(pid);
@@ -155,7 +232,9 @@ int main(int argc, char** argv) {
     std::cout << "map_ms " << mapMs << "\nframe_ms " << frameMs << "\ncpu_to_map_ms " << cpuToMap
               << "\nrss_kb " << rss << "\nanon_kb " << anon << "\nidle_cpu_ms "
               << CpuMilliseconds(pid) - cpuBefore << "\nwakeups "
-              << ContextSwitches(pid) - switchesBefore << "\n";
+              << ContextSwitches(pid) - switchesBefore << "\nstart_flushes " << levelStart.Flushes
+              << "\nstart_kpixels " << levelStart.Pixels / 1000 << "\nslot_error_ms "
+              << levelStart.SlotError << "\n";
   }
   kill(pid, SIGKILL);
   waitpid(pid, nullptr, 0);

@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "Geometry.h"
+#include "Pictures.h"
 
 namespace {
 
@@ -16,10 +17,9 @@ QPoint CellOrigin(TCell cell) {
   return {corner.X, corner.Y};
 }
 
-// Named as bitmaps, the pictures are read as bitmaps: no other reader is
-// asked, so none is loaded.
 bool LoadAtLeast(QImage& image, const std::string& path, QSize minimum) {
-  if (!image.load(QString::fromStdString(path), "BMP")) return false;
+  image = ReadBitmap(QString::fromStdString(path));
+  if (image.isNull()) return false;
   image = image.convertToFormat(QImage::Format_RGB32);
   return image.width() >= minimum.width() && image.height() >= minimum.height();
 }

@@ -5,12 +5,14 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "Pictures.h"
+
 namespace {
 
 QLabel* IconPicture(QWidget* parent, QRect place) {
   auto* picture = new QLabel(parent);
   picture->setGeometry(place);
-  picture->setPixmap(QIcon(":/icons/icon.svg").pixmap(32, 32));
+  picture->setPixmap(PicturePixmap("icon", {32, 32}));
   return picture;
 }
 
@@ -28,7 +30,7 @@ TModalWindow::TModalWindow(QWidget* parent, std::function<TLanguage()> language)
                           Qt::WindowCloseButtonHint),
       language_(std::move(language)) {
   setWindowTitle("Gurgelix");
-  setWindowIcon(QIcon(":/icons/icon.svg"));
+  setWindowIcon(GameIcon());
   // The small windows' layout is made for an 8-point font.
   QFont small("DejaVu Sans");
   small.setPixelSize(11);
@@ -37,7 +39,7 @@ TModalWindow::TModalWindow(QWidget* parent, std::function<TLanguage()> language)
 
 QPushButton* TModalWindow::AddButton(const QString& icon, QRect place, TModalResult result,
                                      bool isDefault) {
-  auto* button = new QPushButton(QIcon(":/icons/" + icon + ".svg"), "", this);
+  auto* button = new QPushButton(PictureIcon(icon, {16, 16}), "", this);
   button->setGeometry(place);
   button->setAutoDefault(true);  // takes over Return while it has the focus
   button->setDefault(isDefault);
@@ -100,11 +102,10 @@ void TMessageWindow::showEvent(QShowEvent* event) {
 }
 
 TSplashWindow::TSplashWindow(QWidget* parent, const QString& picture)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), picture_(picture) {
   setFixedSize(200, 150);
-  auto* image = new QLabel(this);
-  image->setGeometry(0, 0, 200, 150);
-  image->setPixmap(QPixmap(picture, "BMP"));
+  image_ = new QLabel(this);
+  image_->setGeometry(0, 0, 200, 150);
   // Counted from the window's creation, so a late start-up closes it sooner.
   // It is shown once: closed, it stops, so the idle game is not woken.
   auto* timer = new QTimer(this);
@@ -113,6 +114,11 @@ TSplashWindow::TSplashWindow(QWidget* parent, const QString& picture)
   });
   connect(this, &QDialog::finished, timer, &QTimer::stop);
   timer->start(3000);
+}
+
+void TSplashWindow::showEvent(QShowEvent* event) {
+  image_->setPixmap(QPixmap::fromImage(ReadBitmap(picture_)));
+  QDialog::showEvent(event);
 }
 
 TLanguageWindow::TLanguageWindow(QWidget* parent, std::function<TLanguage()> language)
@@ -125,7 +131,7 @@ TLanguageWindow::TLanguageWindow(QWidget* parent, std::function<TLanguage()> lan
                                                        {lgGerman, "flags-de"}};
   const char* captions[] = {"I speak english.", "Ich spreche deutsch."};
   for (int i = 0; i < 2; ++i) {
-    auto* button = new QPushButton(QIcon(QString(":/icons/") + choices[i].second + ".svg"),
+    auto* button = new QPushButton(PictureIcon(choices[i].second, {i == 0 ? 33 : 50, 20}),
                                    captions[i], this);
     button->setGeometry(84, 16 + 32 * i, 221, 27);
     button->setIconSize(QSize(i == 0 ? 33 : 50, 20));
@@ -145,7 +151,7 @@ TInfoWindow::TInfoWindow(QWidget* parent, std::function<TLanguage()> language,
   Bevel(this, {4, 4, 301, 181});
   auto* picture = new QLabel(this);
   picture->setGeometry(8, 8, 101, 77);
-  picture->setPixmap(QIcon(":/icons/about.svg").pixmap(100, 75));
+  picture->setPixmap(PicturePixmap("about", {100, 75}));
   auto* name = new QLabel("Gurgelix", this);
   name->setGeometry(112, 8, 189, 25);
   QFont big = name->font();
@@ -156,7 +162,7 @@ TInfoWindow::TInfoWindow(QWidget* parent, std::function<TLanguage()> language,
   IconPicture(this, {36, 96, 37, 37});
   AddButton("ok", {156, 320, 77, 27}, mrOk, true)->setText("OK");
   // Its result is OK too, but only after the language window has answered.
-  tongue_ = new QPushButton(QIcon(":/icons/language.svg"), "", this);
+  tongue_ = new QPushButton(PictureIcon("language", {16, 16}), "", this);
   tongue_->setGeometry(72, 320, 77, 27);
   connect(tongue_, &QPushButton::clicked, this, [this, tongue] {
     tongue();

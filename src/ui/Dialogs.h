@@ -60,15 +60,21 @@ class TMessageWindow : public TModalWindow {
 };
 
 // Closes itself three seconds after it was made, or at a click; no key
-// closes it. Without its picture it stays empty and closes all the same.
+// closes it. Its picture is read when it shows; without one it stays empty
+// and closes all the same.
 class TSplashWindow : public QDialog {
  public:
   TSplashWindow(QWidget* parent, const QString& picture);
 
  protected:
+  void showEvent(QShowEvent* event) override;
   void mousePressEvent(QMouseEvent*) override { accept(); }
   void keyPressEvent(QKeyEvent*) override {}
   void reject() override { done(mrCancel); }
+
+ private:
+  QString picture_;
+  QLabel* image_;
 };
 
 class TLanguageWindow : public TModalWindow {

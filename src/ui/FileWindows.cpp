@@ -11,6 +11,8 @@
 #include <QStorageInfo>
 #include <QToolButton>
 
+#include "Pictures.h"
+
 namespace {
 
 const QString SavedGameMask = "*.gxs";
@@ -153,7 +155,7 @@ TSaveWindow::TSaveWindow(QWidget* parent, std::function<TLanguage()> language)
   pathEdit_->setMaxLength(8);
   auto* newPath = new QToolButton(group);
   newPath->setGeometry(280, 12, 25, 21);
-  newPath->setIcon(QIcon(":/icons/newfolder.svg"));
+  newPath->setIcon(PictureIcon("newfolder", {19, 15}));
   newPath->setFocusPolicy(Qt::NoFocus);  // a speed button
   connect(newPath, &QToolButton::clicked, this, [this] { NewDirectory(); });
   // The name follows the files the player picks, never the focus.

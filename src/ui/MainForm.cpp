@@ -15,6 +15,7 @@
 #include "ArtworkSheets.h"
 #include "Palette.h"
 #include "PaletteWindow.h"
+#include "Pictures.h"
 
 namespace {
 
@@ -72,7 +73,7 @@ TMainForm::TMainForm(const std::string& programDir, const std::string& settingsP
     : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint) {
   setFixedSize(TBoardRenderer::Width, ToolBarHeight + TBoardRenderer::Height);
-  setWindowIcon(QIcon(":/icons/icon.svg"));
+  setWindowIcon(GameIcon());
   setWindowTitle("Gurgelix V2.0");
   BuildToolBar();
   BuildDisplays();
@@ -101,7 +102,7 @@ QToolButton* TMainForm::ToolButton(TControl control, const char* icon, int x,
                                    std::function<void()> handler) {
   auto* button = new QToolButton(this);
   button->setGeometry(x, 4, control == TControl::NimbleplayBtn ? 30 : 25, 25);
-  button->setIcon(QIcon(QString(":/icons/") + icon + ".svg"));
+  button->setIcon(PictureIcon(icon, {19, 19}));
   button->setIconSize(QSize(19, 19));
   button->setFocusPolicy(Qt::NoFocus);
   if (handler)
@@ -127,7 +128,7 @@ void TMainForm::BuildToolBar() {
   auto* sound = ToolButton(TControl::SoundBtn, "sound-off", 124, std::function<void()>());
   sound->setCheckable(true);
   connect(sound, &QToolButton::toggled, this, [sound](bool on) {
-    sound->setIcon(QIcon(on ? ":/icons/sound.svg" : ":/icons/sound-off.svg"));
+    sound->setIcon(PictureIcon(on ? "sound" : "sound-off", {19, 19}));
   });
   ToolButton(TControl::OptionBtn, "mode", 148, &TGame::OptionBtnClick);
   ToolButton(TControl::ExitBtn, "exit", 172, &TGame::ExitBtnClick);

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# A remembered game starts its level once: one flow of water, one sound.
+# A remembered game starts its level once: one flow of water, one sound,
+# played by the sound module that loads at that first cue.
 . "$(dirname "$0")/lib.sh" "$1"
 
 remember_game $'mode=0\nlevel=3\nsound=1\n'
@@ -10,4 +11,5 @@ sleep 2
 exit_without_saving "$main"
 flows=$(grep -c 'play "w1.wav"' "$work/stderr" || true)
 [ "$flows" = 1 ] || fail "the level started with $flows water sounds"
+! grep -q 'no sound' "$work/stderr" || fail "the sound module did not load"
 echo "remembered game: level 3 started once"

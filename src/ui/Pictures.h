@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+
+// The window pictures are SVG files, drawn here into pixmaps of the size
+// they are shown at, and at twice that size for sharp screens. Drawing them
+// directly keeps the desktop's icon and image plugins out of the start-up.
+QPixmap PicturePixmap(const QString& name, QSize size, qreal scale = 1);
+QIcon PictureIcon(const QString& name, QSize size);
+// The game's icon, at the sizes a desktop asks for.
+QIcon GameIcon();
+
+// A bitmap file, read as a bitmap whatever it holds: no other reader is
+// asked, so none is loaded. A null image when it is not one.
+QImage ReadBitmap(const QString& path);
