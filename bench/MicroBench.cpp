@@ -5,28 +5,17 @@
 #include <fstream>
 #include <unistd.h>
 
+#include "BoardInput.h"
 #include "BoardRenderer.h"
 #include "Flow.h"
 #include "LevelFile.h"
-#include "Rotation.h"
 #include "Settings.h"
 
 namespace {
 
-// Draws nothing and never waits, so only the rules are measured.
-class TQuietHost : public TBoardHost, public TMessageBox, public TClock {
+class TQuietMessages : public TMessageBox {
  public:
-  void DrawRotationFrame(int, int, int, int) override {}
-  void DrawFlowPhase(int) override {}
-  void PlaySoundCue(int) override {}
-  void LevelSolved() override {}
-  TClock& Clock() override { return *this; }
-  std::int32_t TickCount() override { return now_; }
-  void Sleep(int ms) override { now_ += ms; }
   TModalResult ShowMessage(TMessageKind, const std::string&) override { return mrOk; }
-
- private:
-  std::int32_t now_ = 0;
 };
 
 // Crosses everywhere: the flood reaches every cell.
@@ -54,23 +43,24 @@ void FloodOfAFullBoard(benchmark::State& state) {
 }
 BENCHMARK(FloodOfAFullBoard);
 
-void TurnAndFlood(benchmark::State& state) {
+// The rule of a press: the turn, the new flood start, the flood.
+void PressAndFlood(benchmark::State& state) {
   TBoard board = FullBoard();
-  TQuietHost host;
+  ComputeFlow(board);
+  SettleFlow(board);
   for (auto _ : state) {
-    RotateForward(board, host, {5, 4});
-    ComputeFlow(board);
-    AnimateFlow(board, host);
+    benchmark::DoNotOptimize(PressInPlay(board, TMouseButton::Left, {5, 4}));
+    SettleFlow(board);
   }
 }
-BENCHMARK(TurnAndFlood);
+BENCHMARK(PressAndFlood);
 
 void ReadFiveHundredLevels(benchmark::State& state) {
   const std::string path = ScratchFile("levels.dat", std::string(500 * LevelRecSize, '\x05'));
-  TQuietHost host;
+  TQuietMessages messages;
   for (auto _ : state) {
     TLevelCollection levels;
-    benchmark::DoNotOptimize(ReadLevelFile(levels, path, lgEnglish, host));
+    benchmark::DoNotOptimize(ReadLevelFile(levels, path, lgEnglish, messages));
   }
   std::filesystem::remove(path);
 }

@@ -5,6 +5,7 @@
 #include <random>
 #include <string>
 
+#include "Animator.h"
 #include "BoardInput.h"
 #include "GameData.h"
 #include "GameWindow.h"
@@ -24,6 +25,7 @@ class TGame : public TBoardHost {
   const TGameData& Data() const { return data_; }
   TLevelBar& LevelBar() { return levelBar_; }
   TGameWindow& Window() { return window_; }
+  TAnimator& Animator() { return animator_; }
   std::mt19937& Random() { return random_; }
   // Presses on the board while editing; the editor fills it in.
   std::function<void(TMouseButton, TCell)> EditorMouseDown;
@@ -43,7 +45,7 @@ class TGame : public TBoardHost {
   void boxClick();
   void boxMouseDown(TMouseButton button, int x, int y);
   void TimerTimer();
-  void LevelSolved() override;
+  void LevelSolved();
   void OptionBtnClick();
   void ExitBtnClick();
   void info();
@@ -102,6 +104,7 @@ class TGame : public TBoardHost {
   TSoundPlayer& sound_;
   THelpViewer& help_;
   std::optional<TSettings> settings_;
+  TAnimator animator_{*this};
   std::mt19937 random_;
   TLevelBar levelBar_;
   bool firstPaint_ = false;

@@ -35,9 +35,21 @@ void TGame::boxClick() {
   if (data_.State == psPaused) SetPlayState(psRunning);
 }
 
+// A press on the board: the editor's while editing, the rules' while running.
 void TGame::boxMouseDown(TMouseButton button, int x, int y) {
-  TBoardPress press{data_.Board, *this, data_.State, data_.LevelTouched, EditorMouseDown};
-  ::boxMouseDown(press, button, x, y);
+  const std::optional<TCell> cell = HitTestBoard(x, y);
+  if (!cell) return;
+  if (data_.State == psEditing) {
+    if (EditorMouseDown) EditorMouseDown(button, *cell);
+    return;
+  }
+  if (data_.State != psRunning) return;
+  const std::optional<TPlayPress> press = PressInPlay(data_.Board, button, *cell);
+  if (!press) return;
+  data_.LevelTouched = true;
+  if (press->Turn) animator_.ShowTurn(*press->Turn);
+  animator_.AnimateFlow(data_.Board);
+  if (IsSolved(data_.Board, data_.State)) LevelSolved();
 }
 
 void TGame::TimerTimer() {

@@ -21,7 +21,7 @@ bool TGame::StartLevel(std::int32_t n) {
   data_.TimeLeft = SecondsPerTile * TileCount(data_.Levels[n]);
   ComputeFlow(data_.Board);
   DrawAllCells();
-  AnimateFlow(data_.Board, *this);
+  animator_.AnimateFlow(data_.Board);
   data_.LevelTouched = false;
   SetPlayState(data_.Mode == gmEditor ? psEditing : psRunning);
   UpdateTitleAndGauge();

@@ -31,7 +31,7 @@ void TEditor::MouseDown(TMouseButton button, TCell cell) {
 void TEditor::Flood() {
   data_.LevelTouched = true;
   ComputeFlow(data_.Board);
-  AnimateFlow(data_.Board, game_);
+  game_.Animator().AnimateFlow(data_.Board);
 }
 
 void TEditor::LeftPress(TCell cell) {
@@ -42,7 +42,7 @@ void TEditor::LeftPress(TCell cell) {
     return;
   }
   if (cell == board.Source()) {
-    RotateForward(board, game_, cell);
+    game_.Animator().ShowTurn(RotateForward(board, cell));
   } else {
     const TCell old = board.Source();
     board.SourceCol = cell.Col;
@@ -131,7 +131,7 @@ void TEditor::DeleteBtnClick() {
   data_.TimeLeft = SecondsPerTileInEditor * TileCount(current);
   ComputeFlow(data_.Board);
   game_.DrawAllCells();
-  AnimateFlow(data_.Board, game_);
+  game_.Animator().AnimateFlow(data_.Board);
   data_.LevelTouched = false;
   // The bar shows the level that follows into the deleted one's place, as
   // the board does; placing it starts nothing.

@@ -66,6 +66,6 @@ void TEditor::MixBtnClick() {
     --movesLeft;
   }
   ComputeFlow(board);
-  AnimateFlow(board, game_);
+  game_.Animator().AnimateFlow(board);
   data_.LevelsChanged = true;
 }

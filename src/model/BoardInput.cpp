@@ -2,7 +2,6 @@
 
 #include "Flow.h"
 #include "Geometry.h"
-#include "Rotation.h"
 
 std::optional<TCell> HitTestBoard(int x, int y) {
   if (x < GridOrigin || y < GridOrigin) return std::nullopt;
@@ -11,24 +10,13 @@ std::optional<TCell> HitTestBoard(int x, int y) {
   return cell;
 }
 
-void boxMouseDown(TBoardPress& press, TMouseButton button, int x, int y) {
-  if (const auto cell = HitTestBoard(x, y)) BoardCellDown(press, button, *cell);
-}
-
-void BoardCellDown(TBoardPress& press, TMouseButton button, TCell cell) {
-  if (press.State == psEditing) {
-    if (press.EditorMouseDown) press.EditorMouseDown(button, cell);
-    return;
-  }
-  TBoard& board = press.Board;
-  if (press.State != psRunning || board.Tile(cell) == 0 || !board.Shown(cell)) return;
-
-  if (button == TMouseButton::Left) RotateForward(board, press.Host, cell);
-  if (button == TMouseButton::Right) RotateBackward(board, press.Host, cell);
+std::optional<TPlayPress> PressInPlay(TBoard& board, TMouseButton button, TCell cell) {
+  if (board.Tile(cell) == 0 || !board.Shown(cell)) return std::nullopt;
+  TPlayPress press;
+  if (button == TMouseButton::Left) press.Turn = RotateForward(board, cell);
+  if (button == TMouseButton::Right) press.Turn = RotateBackward(board, cell);
   board.SourceCol = cell.Col;
   board.SourceRow = cell.Row;
-  press.LevelTouched = true;
   ComputeFlow(board);
-  AnimateFlow(board, press.Host);
-  if (IsSolved(board, press.State)) press.Host.LevelSolved();
+  return press;
 }

@@ -1,28 +1,22 @@
 #pragma once
 
-#include <functional>
 #include <optional>
 
 #include "Board.h"
-#include "BoardHost.h"
-#include "PlayState.h"
+#include "Rotation.h"
 
 enum class TMouseButton { Left, Right, Middle };
-
-// What a press on the board works on. The game data own all of it.
-struct TBoardPress {
-  TBoard& Board;
-  TBoardHost& Host;
-  const TPlayState& State;
-  bool& LevelTouched;
-  // Presses while editing go here; no editor means they do nothing.
-  std::function<void(TMouseButton, TCell)> EditorMouseDown;
-};
 
 // The cell under a pixel of the board surface; the frame around the grid hits nothing.
 std::optional<TCell> HitTestBoard(int x, int y);
 
-void boxMouseDown(TBoardPress& press, TMouseButton button, int x, int y);
+// What an accepted press in play did: the turn to show (none for the middle
+// button). The pressed cell is the flood start by then, and NewFlow holds
+// the water it floods; the flow update shows and settles it.
+struct TPlayPress {
+  std::optional<TTurn> Turn;
+};
 
-// A press on a cell, after the hit test.
-void BoardCellDown(TBoardPress& press, TMouseButton button, TCell cell);
+// A press on a cell of a running level: accepted only on a tile that shows
+// water. Draws nothing and waits for nothing.
+std::optional<TPlayPress> PressInPlay(TBoard& board, TMouseButton button, TCell cell);

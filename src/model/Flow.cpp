@@ -22,15 +22,9 @@ void FlowStep(TBoard& board, TCell from, int direction) {
     if (IsOpen(tile, d)) FlowStep(board, next, d);
 }
 
-void AnimateFlow(TBoard& board, TBoardHost& host) {
-  if (board.ShownFlow == board.NewFlow) return;
-  host.PlaySoundCue(1);
-  for (int phase = 0; phase < FlowPhaseCount; ++phase) {
-    host.DrawFlowPhase(phase);
-    Delay(host.Clock(), FrameDelayMs);
-  }
-  board.ShownFlow = board.NewFlow;
-}
+bool FlowChanged(const TBoard& board) { return board.ShownFlow != board.NewFlow; }
+
+void SettleFlow(TBoard& board) { board.ShownFlow = board.NewFlow; }
 
 bool IsSolved(const TBoard& board, TPlayState state) {
   if (state == psEditing) return false;

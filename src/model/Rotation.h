@@ -1,11 +1,19 @@
 #pragma once
 
+#include <array>
+
 #include "Board.h"
-#include "BoardHost.h"
 
-// A quarter turn anticlockwise on screen, drawn in three frames. The cell
-// must hold a tile; its new code is stored before the first frame.
-void RotateForward(TBoard& board, TBoardHost& host, TCell cell);
+// A quarter turn of the tile in a cell, as the rules decide it: the new code
+// is stored at once, and the three frames (0-11 of the kind's sheet row)
+// show the piece turning, the last one at rest in its new rotation.
+struct TTurn {
+  TCell Cell;
+  int Kind;
+  std::array<int, 3> Frames;
+};
 
-// A quarter turn clockwise on screen, drawn in three frames.
-void RotateBackward(TBoard& board, TBoardHost& host, TCell cell);
+// A quarter turn anticlockwise on screen. The cell must hold a tile.
+TTurn RotateForward(TBoard& board, TCell cell);
+// A quarter turn clockwise on screen. The cell must hold a tile.
+TTurn RotateBackward(TBoard& board, TCell cell);

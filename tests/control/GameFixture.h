@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "support/FakeBoardHost.h"
+#include "support/LevelBuilder.h"
 #include "support/FakeGameWindow.h"
 #include "support/TempDir.h"
 

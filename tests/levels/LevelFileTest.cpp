@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "LevelFile.h"
-#include "support/FakeBoardHost.h"
+#include "support/LevelBuilder.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -20,7 +20,7 @@ std::vector<std::uint8_t> RecordBytes(int count) {
 struct LevelFileTest : ::testing::Test {
   TTempDir Dir;
   std::string Path = Dir / "gurx.dat";
-  TFakeBoardHost Host;
+  TRecordingMessages Host;
   TLevelCollection Levels;
 
   int32_t Read(const std::vector<std::uint8_t>& bytes) {
@@ -71,7 +71,7 @@ TEST_F(LevelFileTest, MissingOrUnreadableFilesAreReportedInTheLanguage) {
   EXPECT_FALSE(ReadLevelFile(Levels, Dir / "none.dat", lgEnglish, Host));
   EXPECT_FALSE(ReadLevelFile(Levels, Dir.Path().string(), lgGerman, Host));
   EXPECT_FALSE(ReadLevelFile(Levels, Dir / "none.dat", lgUnset, Host));
-  EXPECT_EQ(Host.Messages,
+  EXPECT_EQ(Host.Texts,
             (std::vector<std::string>{
                 "Can't find file GURX.DAT. Program aborted.",
                 "Datei GURX.DAT konnte nicht gefunden werden. Programm wird abgebrochen.",
@@ -94,7 +94,7 @@ TEST_F(LevelFileTest, SavingWritesEveryLevelAndStoresTheEditedBoard) {
   const auto saved = ReadBytes(Path);
   ASSERT_EQ(saved.size(), 3 * LevelRecSize);
   EXPECT_EQ(saved[LevelRecSize + 20], 4);
-  EXPECT_TRUE(Host.Messages.empty());
+  EXPECT_TRUE(Host.Texts.empty());
 }
 
 TEST_F(LevelFileTest, AFailedSaveKeepsTheFileAndTheChanges) {
@@ -106,12 +106,12 @@ TEST_F(LevelFileTest, AFailedSaveKeepsTheFileAndTheChanges) {
   ::chmod(Path.c_str(), 0444);
 
   SaveLevelFile(Levels, board, psEditing, Path, lgGerman, Host);
-  EXPECT_EQ(Host.Messages, (std::vector<std::string>{"Datei GURX.DAT kann nicht angelegt werden."}));
+  EXPECT_EQ(Host.Texts, (std::vector<std::string>{"Datei GURX.DAT kann nicht angelegt werden."}));
   EXPECT_TRUE(Levels.LevelsChanged);
   EXPECT_EQ(ReadBytes(Path), RecordBytes(2));
 
   SaveLevelFile(Levels, board, psEditing, Dir / "no-such-dir/gurx.dat", lgEnglish, Host);
-  EXPECT_EQ(Host.Messages.back(), "Cannot create GURX.DAT.");
+  EXPECT_EQ(Host.Texts.back(), "Cannot create GURX.DAT.");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Dir.Path()), {}), 1);
 }
 

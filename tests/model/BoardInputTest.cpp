@@ -1,17 +1,27 @@
 #include <gtest/gtest.h>
 
 #include "BoardInput.h"
+#include "BoardText.h"
 #include "Flow.h"
-#include "Rotation.h"
-#include "support/FakeBoardHost.h"
 
 namespace {
 
-std::vector<std::string> Frames(const TFakeBoardHost& host) {
-  std::vector<std::string> frames;
-  for (const auto& event : host.Events)
-    if (event.starts_with("frame")) frames.push_back(event.substr(event.rfind('f')));
-  return frames;
+std::string Picture(std::string_view text) { return BoardText(BoardFromText(text, {1, 1})); }
+
+// A level as the game starts it: water on the start, then flooded and shown.
+TBoard Playing(std::string_view tiles, TCell start) {
+  TBoard board = BoardFromText(tiles, start);
+  board.ShownFlow.fill(0);
+  ComputeFlow(board);
+  SettleFlow(board);
+  return board;
+}
+
+// A press as the game makes it: the rule, then its water shown.
+std::optional<TPlayPress> Press(TBoard& board, TMouseButton button, TCell cell) {
+  auto press = PressInPlay(board, button, cell);
+  if (press) SettleFlow(board);
+  return press;
 }
 
 TEST(HitTest, CellsAnswerToTheirSquaresAndTheFrameToNothing) {
@@ -26,121 +36,71 @@ TEST(HitTest, CellsAnswerToTheirSquaresAndTheFrameToNothing) {
 }
 
 TEST(Turning, FramesEndOnTheRestingPictureOfTheNewRotation) {
-  const std::vector<std::vector<std::string>> forward{
-      {"f1", "f2", "f3"}, {"f4", "f5", "f6"}, {"f7", "f8", "f9"}, {"f10", "f11", "f0"}};
-  const std::vector<std::vector<std::string>> backward{
-      {"f11", "f10", "f9"}, {"f2", "f1", "f0"}, {"f5", "f4", "f3"}, {"f8", "f7", "f6"}};
+  using F = std::array<int, 3>;
+  const F forward[] = {{1, 2, 3}, {4, 5, 6}, {7, 8, 9}, {10, 11, 0}};
+  const F backward[] = {{11, 10, 9}, {2, 1, 0}, {5, 4, 3}, {8, 7, 6}};
   for (int r = 0; r < 4; ++r) {
     TBoard board;
-    TFakeBoardHost forwardHost, backwardHost;
     board.Tile({1, 1}) = MakeTileCode(r, tkTee);
-    RotateForward(board, forwardHost, {1, 1});
+    const TTurn turn = RotateForward(board, {1, 1});
     EXPECT_EQ(board.Tile({1, 1}), MakeTileCode((r + 1) % 4, tkTee));
-    EXPECT_EQ(Frames(forwardHost), forward[static_cast<std::size_t>(r)]);
+    EXPECT_EQ(turn.Frames, forward[r]);
+    EXPECT_EQ(turn.Kind, tkTee);
     board.Tile({1, 1}) = MakeTileCode(r, tkTee);
-    RotateBackward(board, backwardHost, {1, 1});
+    EXPECT_EQ(RotateBackward(board, {1, 1}).Frames, backward[r]);
     EXPECT_EQ(board.Tile({1, 1}), MakeTileCode((r + 3) % 4, tkTee));
-    EXPECT_EQ(Frames(backwardHost), backward[static_cast<std::size_t>(r)]);
   }
 }
 
-TEST(Turning, TwoWaitsBetweenThreeFramesOfTheSameKind) {
-  TBoard board;
-  TFakeBoardHost host;
-  board.Tile({3, 2}) = 3;
-  RotateForward(board, host, {3, 2});
-  EXPECT_EQ(host.Events, (std::vector<std::string>{"frame 3,2 kind 3 f1", "wait 51",
-                                                     "frame 3,2 kind 3 f2", "wait 51",
-                                                     "frame 3,2 kind 3 f3"}));
-}
-
-// A level in play, started as the game starts one.
-struct TPlayFixture {
-  TBoard Board;
-  TFakeBoardHost Host;
-  TPlayState State = psRunning;
-  bool Touched = false;
-  std::vector<TCell> EditorPresses;
-  TBoardPress Press{Board, Host, State, Touched,
-                    [this](TMouseButton, TCell cell) { EditorPresses.push_back(cell); }};
-
-  explicit TPlayFixture(const TLevelBuilder& level) {
-    LoadLevelToBoard(Board, level.Rec);
-    ComputeFlow(Board);
-    AnimateFlow(Board, Host);
-    Host.Events.clear();
-  }
-  void Press_(TMouseButton button, int col, int row) { BoardCellDown(Press, button, {col, row}); }
-};
-
-// (1,1) end open right, (2,1) straight, (3,1) end open left: all joined.
-const TLevelBuilder Line = TLevelBuilder{}.Tile(1, 1, 1).Tile(2, 1, 3).Tile(3, 1, 17);
-
-TEST(Press, IgnoredPressesChangeNothing) {
-  TPlayFixture game(TLevelBuilder{Line}.Tile(6, 6, 5));
-  const TBoard before = game.Board;
-  game.Press_(TMouseButton::Left, 8, 8);  // empty
-  game.Press_(TMouseButton::Left, 6, 6);  // dry
-  for (TPlayState state : {psSolved, psTimeOver, psPaused}) {
-    game.State = state;
-    game.Press_(TMouseButton::Left, 2, 1);
-  }
-  EXPECT_TRUE(game.Host.Events.empty());
-  EXPECT_FALSE(game.Touched);
-  EXPECT_EQ(game.Board.Tiles, before.Tiles);
+TEST(Press, OnlyATileThatShowsWaterTakesAPress) {
+  TBoard board = Playing("╶─╴\n\n\n\n\n.....┼", {1, 1});
+  const TBoard before = board;
+  EXPECT_FALSE(Press(board, TMouseButton::Left, {8, 8}));  // empty
+  EXPECT_FALSE(Press(board, TMouseButton::Left, {6, 6}));  // dry
+  EXPECT_EQ(board.Tiles, before.Tiles);
+  EXPECT_EQ(board.Source(), before.Source());
 }
 
 TEST(Press, TurnMovesTheFloodStartAndDriesWhatItCutsOff) {
-  TPlayFixture game(Line);
-  game.Press_(TMouseButton::Left, 2, 1);  // the straight now runs up and down
-  EXPECT_EQ(game.Board.Source(), (TCell{2, 1}));
-  EXPECT_TRUE(game.Touched);
-  EXPECT_TRUE(game.Board.Shown({2, 1}));
-  EXPECT_FALSE(game.Board.Shown({1, 1}));  // the level's own start dried up
-  EXPECT_FALSE(game.Board.Shown({3, 1}));
-  EXPECT_EQ(game.Host.Events[5], "cue 1");
-  game.Host.Events.clear();
-  game.Press_(TMouseButton::Left, 1, 1);  // dry now: cannot be pressed
-  EXPECT_TRUE(game.Host.Events.empty());
+  TBoard board = Playing("╶─╴", {1, 1});
+  EXPECT_EQ(BoardText(board), Picture("╺━╸"));
+  const auto press = Press(board, TMouseButton::Left, {2, 1});
+  ASSERT_TRUE(press && press->Turn);
+  EXPECT_EQ(press->Turn->Cell, (TCell{2, 1}));
+  EXPECT_EQ(board.Source(), (TCell{2, 1}));
+  EXPECT_EQ(BoardText(board), Picture("╶┃╴"));  // the level's own start dried up
+  EXPECT_FALSE(Press(board, TMouseButton::Left, {1, 1}));
 }
 
 TEST(Press, TurningACrossChangesNoWater) {
-  TPlayFixture game(TLevelBuilder{}.Tile(1, 1, 5).Tile(2, 1, 17).Tile(5, 5, 3));
-  game.Press_(TMouseButton::Right, 1, 1);
-  EXPECT_EQ(game.Board.Tile({1, 1}), 29);
-  EXPECT_EQ(Frames(game.Host), (std::vector<std::string>{"f11", "f10", "f9"}));
-  EXPECT_EQ(game.Host.Events.size(), 5u);  // three frames, two waits, no water
+  TBoard board = Playing("┼╴\n\n\n\n....─", {1, 1});
+  const auto press = PressInPlay(board, TMouseButton::Right, {1, 1});
+  ASSERT_TRUE(press && press->Turn);
+  EXPECT_EQ(board.Tile({1, 1}), MakeTileCode(3, tkCross));
+  EXPECT_EQ(press->Turn->Frames, (std::array<int, 3>{11, 10, 9}));
+  EXPECT_FALSE(FlowChanged(board));
 }
 
-TEST(Press, MiddleButtonOnlyMovesTheStartAndSolvesAJoinedLevel) {
-  TPlayFixture game(Line);
-  game.Press_(TMouseButton::Middle, 3, 1);
-  EXPECT_EQ(game.Board.Tile({3, 1}), 17);
-  EXPECT_EQ(game.Board.Source(), (TCell{3, 1}));
-  EXPECT_TRUE(game.Touched);
-  EXPECT_EQ(game.Host.Events, (std::vector<std::string>{"solved"}));
+TEST(Press, MiddleButtonOnlyMovesTheStartAndCanSolve) {
+  TBoard board = Playing("╶─╴", {1, 1});
+  const auto press = Press(board, TMouseButton::Middle, {3, 1});
+  ASSERT_TRUE(press);
+  EXPECT_FALSE(press->Turn);
+  EXPECT_EQ(BoardText(board), Picture("╺━╸"));
+  EXPECT_EQ(board.Source(), (TCell{3, 1}));
+  EXPECT_TRUE(IsSolved(board, psRunning));
 }
 
 TEST(Press, SolvesOnlyWhenTheTurnJoinsEveryTile) {
-  // Elbow at the start (right, up), an end to its right, an end below it.
-  TPlayFixture game(TLevelBuilder{}.Tile(1, 1, 2).Tile(2, 1, 17).Tile(1, 2, 9));
-  EXPECT_TRUE(game.Board.Shown({2, 1}));
-  game.Press_(TMouseButton::Left, 1, 1);  // up, left: both ends dry
-  EXPECT_FALSE(game.Board.Shown({2, 1}));
-  game.Press_(TMouseButton::Right, 1, 1);  // back to right, up
-  EXPECT_EQ(game.Host.Solves, 0);
-  game.Press_(TMouseButton::Right, 1, 1);  // right, down: everything joined
-  EXPECT_EQ(game.Host.Solves, 1);
-  EXPECT_EQ(game.Host.Events.back(), "solved");
-}
-
-TEST(Press, EditingHandsThePressToTheEditor) {
-  TPlayFixture game(Line);
-  game.State = psEditing;
-  game.Press_(TMouseButton::Left, 9, 7);
-  EXPECT_EQ(game.EditorPresses, (std::vector<TCell>{{9, 7}}));
-  EXPECT_TRUE(game.Host.Events.empty());
-  EXPECT_FALSE(game.Touched);
+  TBoard board = Playing("└╴\n╵", {1, 1});  // the elbow at the start opens right and up
+  EXPECT_EQ(BoardText(board), Picture("┗╸\n╵"));
+  Press(board, TMouseButton::Left, {1, 1});
+  EXPECT_EQ(BoardText(board), Picture("┛╴\n╵"));
+  Press(board, TMouseButton::Right, {1, 1});
+  EXPECT_FALSE(IsSolved(board, psRunning));
+  Press(board, TMouseButton::Right, {1, 1});
+  EXPECT_EQ(BoardText(board), Picture("┏╸\n╹"));
+  EXPECT_TRUE(IsSolved(board, psRunning));
 }
 
 }  // namespace

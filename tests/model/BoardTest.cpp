@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "Board.h"
-#include "support/FakeBoardHost.h"
+#include "support/LevelBuilder.h"
 
 namespace {
 

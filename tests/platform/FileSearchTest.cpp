@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "FileSearch.h"
-#include "BoardHost.h"
+#include "Clock.h"
 #include "Messages.h"
 #include "SteadyClock.h"
 #include "support/TempDir.h"

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <sstream>
 
-#include "support/FakeBoardHost.h"
+#include "support/LevelBuilder.h"
 #include "support/TempDir.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include "BoardRenderer.h"
 #include "Flow.h"
 #include "Sounds.h"
-#include "support/FakeBoardHost.h"
+#include "support/LevelBuilder.h"
 #include "support/TempDir.h"
 
 namespace {

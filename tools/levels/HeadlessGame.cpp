@@ -2,13 +2,17 @@
 
 #include "Flow.h"
 
-void TSilentHost::LevelSolved() {
-  state_ = psSolved;
-  solved_ = true;
-}
-
 THeadlessGame::THeadlessGame(const TLevelRec& rec) {
   LoadLevelToBoard(Board, rec);
   ComputeFlow(Board);
-  AnimateFlow(Board, Host);
+  SettleFlow(Board);
+}
+
+void THeadlessGame::Press(TMouseButton button, TCell cell) {
+  if (State != psRunning || !PressInPlay(Board, button, cell)) return;
+  SettleFlow(Board);
+  if (IsSolved(Board, State)) {
+    State = psSolved;
+    Solved = true;
+  }
 }

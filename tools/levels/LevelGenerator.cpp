@@ -99,15 +99,10 @@ int WetCount(const TBoard& board) {
   return static_cast<int>(std::count(board.NewFlow.begin(), board.NewFlow.end(), 1));
 }
 
-// The water that a press would leave, without drawing or waiting.
+// The water that a press on a wet tile would leave.
 int WetAfter(const TBoard& board, const TMove& move) {
   TBoard copy = board;
-  const TTileCode tile = copy.Tile(move.Cell);
-  const int turn = move.Button == TMouseButton::Left ? 1 : 3;
-  copy.Tile(move.Cell) = MakeTileCode((RotationOf(tile) + turn) % 4, KindOf(tile));
-  copy.SourceCol = move.Cell.Col;
-  copy.SourceRow = move.Cell.Row;
-  ComputeFlow(copy);
+  PressInPlay(copy, move.Button, move.Cell);
   return WetCount(copy);
 }
 
@@ -150,7 +145,7 @@ std::optional<TGeneratedLevel> Scramble(TRawRandom& random, const TLevelRec& sol
   for (int i = 0; i < presses; ++i) {
     const auto move = ChooseScramblePress(random, game.Board, scramble);
     if (!move) break;
-    BoardCellDown(game.Press, move->Button, move->Cell);
+    game.Press(move->Button, move->Cell);
     game.State = psRunning;  // scrambling goes on through joined boards
     scramble.push_back(*move);
   }
@@ -164,8 +159,8 @@ std::optional<TGeneratedLevel> Scramble(TRawRandom& random, const TLevelRec& sol
   // The reverse presses may join everything before the last one: stop there.
   THeadlessGame replay(result.Level);
   for (std::size_t i = 0; i < result.Solution.size(); ++i) {
-    BoardCellDown(replay.Press, result.Solution[i].Button, result.Solution[i].Cell);
-    if (replay.Host.Solved()) {
+    replay.Press(result.Solution[i].Button, result.Solution[i].Cell);
+    if (replay.Solved) {
       result.Solution.resize(i + 1);
       return result;
     }
@@ -238,8 +233,8 @@ std::optional<std::string> CheckSolution(const TLevelRec& level,
     if (game.State != psRunning) return "press " + MoveText(move) + " after the level was solved";
     if (game.Board.Tile(move.Cell) == 0 || !game.Board.Shown(move.Cell))
       return "press " + MoveText(move) + " on a cell the game ignores";
-    BoardCellDown(game.Press, move.Button, move.Cell);
+    game.Press(move.Button, move.Cell);
   }
-  if (!game.Host.Solved()) return "the solution leaves it unsolved";
+  if (!game.Solved) return "the solution leaves it unsolved";
   return std::nullopt;
 }

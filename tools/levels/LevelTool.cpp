@@ -29,9 +29,8 @@ struct TBadUse : std::runtime_error {
 
 TLevelList LoadLevels(const std::string& path) {
   TLevelCollection levels;
-  TPlayState unused = psRunning;
-  TSilentHost host(unused);
-  if (!ReadLevelFile(levels, path, lgEnglish, host))
+  TSilentMessages messages;
+  if (!ReadLevelFile(levels, path, lgEnglish, messages))
     throw TBadUse("cannot read level file " + path);
   return levels.Levels;
 }
@@ -77,9 +76,9 @@ void ShowOrPlay(const std::vector<std::string>& args, std::ostream& out) {
   for (std::size_t i = 3; i < args.size(); ++i) moves.push_back(ParseMove(args[i]));
 
   THeadlessGame game(levels[n]);
-  for (const TMove& move : moves) BoardCellDown(game.Press, move.Button, move.Cell);
+  for (const TMove& move : moves) game.Press(move.Button, move.Cell);
   out << Header(levels, n) << "\n" << BoardText(game.Board);
-  if (play) out << (game.Host.Solved() ? "solved" : "not solved") << "\n";
+  if (play) out << (game.Solved ? "solved" : "not solved") << "\n";
 }
 
 void WriteOrFail(const std::string& path, const std::string& text) {

@@ -1,0 +1,42 @@
+#include <gtest/gtest.h>
+
+#include "BoardText.h"
+#include "Flow.h"
+#include "support/FakeBoardHost.h"
+
+namespace {
+
+using Strings = std::vector<std::string>;
+
+TEST(Animator, ATurnIsThreeFramesWithTwoWaits) {
+  TBoard board = BoardFromText("\n..─", {3, 2});
+  TFakeBoardHost host;
+  TAnimator(host).ShowTurn(RotateForward(board, {3, 2}));
+  EXPECT_EQ(host.Events, (Strings{"frame 3,2 kind 3 f1", "wait 51", "frame 3,2 kind 3 f2",
+                                  "wait 51", "frame 3,2 kind 3 f3"}));
+}
+
+TEST(Animator, UnchangedWaterReturnsAtOnce) {
+  TBoard board = BoardFromText("╺╸", {1, 1});
+  ComputeFlow(board);
+  TFakeBoardHost host;
+  TAnimator(host).AnimateFlow(board);
+  EXPECT_TRUE(host.Events.empty());
+  EXPECT_EQ(host.Now, 0);
+}
+
+TEST(Animator, WaterPlaysItsCueThenSixPacedPhases) {
+  TBoard board = BoardFromText("╺╴", {1, 1});
+  ComputeFlow(board);
+  TFakeBoardHost host;
+  TAnimator(host).AnimateFlow(board);
+  Strings expected{"cue 1"};
+  for (int j = 0; j < 6; ++j) {
+    expected.push_back("phase " + std::to_string(j));
+    expected.push_back("wait 51");
+  }
+  EXPECT_EQ(host.Events, expected);
+  EXPECT_EQ(BoardText(board), BoardText(BoardFromText("╺╸", {1, 1})));
+}
+
+}  // namespace
