@@ -1,15 +1,15 @@
 // Micro-benchmarks of the work behind a press, a level start and the start-up.
 #include <benchmark/benchmark.h>
 
+#include <unistd.h>
 #include <filesystem>
 #include <fstream>
-#include <unistd.h>
 
-#include "BoardInput.h"
-#include "BoardRenderer.h"
-#include "Flow.h"
-#include "LevelFile.h"
-#include "Settings.h"
+#include "control/Settings.h"
+#include "levels/LevelFile.h"
+#include "model/BoardInput.h"
+#include "model/Flow.h"
+#include "ui/BoardRenderer.h"
 
 namespace {
 
@@ -67,9 +67,10 @@ void ReadFiveHundredLevels(benchmark::State& state) {
 BENCHMARK(ReadFiveHundredLevels);
 
 void ReadOneSetting(benchmark::State& state) {
-  const std::string path = ScratchFile(
-      "quillcase.ini", "[Other]\nkey=value\n[Gurgelix]\ntongue=1\nleft=100\ntop=50\nmode=1\n"
-                       "level=17\nsave=/home/player/games/sunday.gxs\nsound=1\n");
+  const std::string path =
+      ScratchFile("quillcase.ini",
+                  "[Other]\nkey=value\n[Gurgelix]\ntongue=1\nleft=100\ntop=50\nmode=1\n"
+                  "level=17\nsave=/home/player/games/sunday.gxs\nsound=1\n");
   const TSettings settings(path);
   for (auto _ : state) benchmark::DoNotOptimize(settings.ReadInteger(TSettingKey::Level));
   std::filesystem::remove(path);

@@ -6,7 +6,7 @@
 #include <span>
 
 #include "HeadlessGame.h"
-#include "LevelFile.h"
+#include "levels/LevelFile.h"
 
 namespace {
 

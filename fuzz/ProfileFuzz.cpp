@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "Profile.h"
+#include "platform/Profile.h"
 
 namespace {
 void Check(bool condition) {

@@ -2,7 +2,7 @@
 #include <cstdlib>
 #include <span>
 
-#include "SavedGame.h"
+#include "levels/SavedGame.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const TResultTable results = DecodeSavedGame(std::span<const std::uint8_t>(data, size));

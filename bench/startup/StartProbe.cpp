@@ -102,15 +102,14 @@ class TWatcher {
     const auto* damage = xcb_get_extension_data(connection_, &xcb_damage_id);
     if (!damage || !damage->present) throw std::runtime_error("no damage extension");
     damageEvent_ = damage->first_event + XCB_DAMAGE_NOTIFY;
-    free(xcb_damage_query_version_reply(
-        connection_, xcb_damage_query_version(connection_, 1, 1), nullptr));
+    free(xcb_damage_query_version_reply(connection_, xcb_damage_query_version(connection_, 1, 1),
+                                        nullptr));
     xcb_flush(connection_);
   }
   ~TWatcher() { xcb_disconnect(connection_); }
 
   // Waits for the first mapped window and its first drawing; false on timeout.
-  bool Wait(Clock::time_point start, pid_t pid, double& mapMs, double& frameMs,
-            double& cpuToMap) {
+  bool Wait(Clock::time_point start, pid_t pid, double& mapMs, double& frameMs, double& cpuToMap) {
     xcb_window_t mapped = XCB_NONE;
     while (MillisecondsSince(start) < 20000) {
       xcb_generic_event_t* event = xcb_poll_for_event(connection_);

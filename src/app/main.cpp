@@ -1,8 +1,8 @@
 #include <QApplication>
 
-#include "MainForm.h"
-#include "Paths.h"
-#include "Settings.h"
+#include "control/Settings.h"
+#include "platform/Paths.h"
+#include "ui/MainForm.h"
 
 int main(int argc, char** argv) {
   // The window repaints a cell or a display at a time. Shared-memory images

@@ -1,6 +1,6 @@
-#include "Animator.h"
+#include "control/Animator.h"
 
-#include "Flow.h"
+#include "model/Flow.h"
 
 void TAnimator::ShowTurn(const TTurn& turn) {
   for (std::size_t i = 0; i < turn.Frames.size(); ++i) {

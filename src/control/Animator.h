@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Board.h"
-#include "Clock.h"
-#include "Rotation.h"
+#include "model/Board.h"
+#include "model/Rotation.h"
+#include "platform/Clock.h"
 
 // Where the animations are shown: the window, or a script in the tests.
 class TBoardHost {

@@ -2,7 +2,7 @@
 #include <algorithm>
 #include <array>
 
-#include "Game.h"
+#include "control/Game.h"
 
 namespace {
 
@@ -56,10 +56,10 @@ void TGame::levelboxPaint() {
   const std::int32_t level = data_.CurrentLevel;
   const bool solved = level >= 1 && level <= TResultTable::Size && data_.Results[level] > 0;
   window_.DrawLevelDisplay(ThreeDigits(level), solved);
-  window_.SetHint(TControl::levelbox,
-                  TextOf(TText::LevelHint, data_.Language, std::to_string(level),
-                         TextOf(solved ? TText::LevelSolvedWord : TText::LevelUnsolvedWord,
-                                data_.Language)));
+  window_.SetHint(
+      TControl::levelbox,
+      TextOf(TText::LevelHint, data_.Language, std::to_string(level),
+             TextOf(solved ? TText::LevelSolvedWord : TText::LevelUnsolvedWord, data_.Language)));
 }
 
 void TGame::UpdateTitleAndGauge() {

@@ -5,13 +5,13 @@
 #include <random>
 #include <string>
 
-#include "Animator.h"
-#include "BoardInput.h"
-#include "GameData.h"
-#include "GameWindow.h"
-#include "LevelBar.h"
-#include "Settings.h"
-#include "Texts.h"
+#include "control/Animator.h"
+#include "control/GameData.h"
+#include "control/GameWindow.h"
+#include "control/LevelBar.h"
+#include "control/Settings.h"
+#include "model/BoardInput.h"
+#include "model/Texts.h"
 
 // The main window's handlers, without the window: every rule of play,
 // start-up and shut-down, reaching the screen only through TGameWindow.

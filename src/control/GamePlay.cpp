@@ -1,6 +1,6 @@
 // Play states, the clock, solving, the mode button and the close question.
-#include "Flow.h"
-#include "Game.h"
+#include "control/Game.h"
+#include "model/Flow.h"
 
 TGame::TGame(TGameWindow& window, TSoundPlayer& sound, THelpViewer& help)
     : window_(window),

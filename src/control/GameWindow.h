@@ -5,29 +5,49 @@
 #include <string>
 #include <vector>
 
-#include "Clock.h"
-#include "Messages.h"
-#include "PlayState.h"
-#include "Settings.h"
+#include "control/Settings.h"
+#include "model/Messages.h"
+#include "model/PlayState.h"
+#include "platform/Clock.h"
 
 // The controls of the main window that the game shows, hides, enables or labels.
 enum class TControl {
-  LoadBtn, SaveBtn, PauseBtn, Palette, Pausetext, RestartBtn, NewGameBtn, DeleteBtn,
-  InsertBtn, MixBtn, OptionBtn, SoundBtn, RulesBtn, ExitBtn, InfoBtn, NimbleplayBtn,
-  sUpBtn, sDownBtn, levelScroll, TimeLabel, levellabel, levelbox, gsol,
+  LoadBtn,
+  SaveBtn,
+  PauseBtn,
+  Palette,
+  Pausetext,
+  RestartBtn,
+  NewGameBtn,
+  DeleteBtn,
+  InsertBtn,
+  MixBtn,
+  OptionBtn,
+  SoundBtn,
+  RulesBtn,
+  ExitBtn,
+  InfoBtn,
+  NimbleplayBtn,
+  sUpBtn,
+  sDownBtn,
+  levelScroll,
+  TimeLabel,
+  levellabel,
+  levelbox,
+  gsol,
 };
 
 // The small modal windows. Each sets its own texts for the language when it opens.
 enum class TDialog {
-  Splash,     // closes itself
-  Solved,     // OK
-  AllSolved,  // OK
-  TooSlow,    // OK
-  GiveUpGame, // OK or Cancel
-  GiveUpLevel,// Yes or No
-  EndGame,    // Yes or No
-  TakeChanges,// OK or Cancel
-  Info,       // OK; its language button calls TGame::TongBtnClick
+  Splash,       // closes itself
+  Solved,       // OK
+  AllSolved,    // OK
+  TooSlow,      // OK
+  GiveUpGame,   // OK or Cancel
+  GiveUpLevel,  // Yes or No
+  EndGame,      // Yes or No
+  TakeChanges,  // OK or Cancel
+  Info,         // OK; its language button calls TGame::TongBtnClick
 };
 
 // Digits of a three-place display, hundreds first; nothing where the place is blank.

@@ -1,4 +1,4 @@
-#include "LevelBar.h"
+#include "control/LevelBar.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 // Starting levels and the controls that choose them.
-#include "Flow.h"
-#include "Game.h"
+#include "control/Game.h"
+#include "model/Flow.h"
 
 namespace {
 constexpr std::int32_t SecondsPerTile = 4;
@@ -9,8 +9,7 @@ constexpr std::int32_t SecondsPerTile = 4;
 bool TGame::StartLevel(std::int32_t n) {
   if (data_.Levels.LevelCount() == 0) return false;
   n = LevelInRange(n, data_.Levels.LevelCount());
-  if (LevelInPlay() && data_.LevelTouched &&
-      window_.ShowDialog(TDialog::GiveUpLevel) == mrNo)
+  if (LevelInPlay() && data_.LevelTouched && window_.ShowDialog(TDialog::GiveUpLevel) == mrNo)
     return false;
   window_.DrawBackdrop();
   if (data_.State == psEditing && data_.LevelTouched &&

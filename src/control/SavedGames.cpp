@@ -1,8 +1,8 @@
 // The save and load buttons, the remembered game, and the save and load flows.
-#include "FileSearch.h"
-#include "Game.h"
-#include "LevelFile.h"
-#include "SavedGame.h"
+#include "control/Game.h"
+#include "levels/LevelFile.h"
+#include "levels/SavedGame.h"
+#include "platform/FileSearch.h"
 
 namespace {
 constexpr const char* FirstSaveName = "noname.gxs";
@@ -26,8 +26,8 @@ std::string SavePathFrom(const std::string& directory, const std::string& fileNa
 void TGame::SaveBtnClick() {
   window_.SetClockOn(false);
   if (data_.State == psEditing)
-    SaveLevelFile(data_, data_.Board, data_.State, data_.ProgramDir + LevelFileName,
-                  data_.Language, window_);
+    SaveLevelFile(data_, data_.Board, data_.State, data_.ProgramDir + LevelFileName, data_.Language,
+                  window_);
   else
     SaveGame();
   if (!closing_) window_.SetClockOn(true);  // a failed save may have closed the game

@@ -1,11 +1,11 @@
-#include "Settings.h"
+#include "control/Settings.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <stdexcept>
 
-#include "Profile.h"
+#include "platform/Profile.h"
 
 namespace {
 
@@ -90,8 +90,7 @@ bool TSettings::WriteBoolean(TSettingKey key, bool value) const {
 }
 
 bool TSettings::WriteString(TSettingKey key, const std::string& value) const {
-  return WriteProfileString(path_, SettingsSection, Checked(key, TSettingKind::String).Name,
-                            value);
+  return WriteProfileString(path_, SettingsSection, Checked(key, TSettingKind::String).Name, value);
 }
 
 TGameMode ModeInRange(std::int32_t mode) {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "PlayState.h"
+#include "model/PlayState.h"
 
 // Every key the game keeps in its settings file, section "Gurgelix".
 enum class TSettingKey { Tongue, Left, Top, Mode, Level, Save, Sound, EditorLeft, EditorTop };
@@ -60,5 +60,4 @@ struct TPlace {
   int Left, Top;
   friend bool operator==(TPlace, TPlace) = default;
 };
-TPlace WindowPlaceOnScreen(TPlace wanted, int width, int height,
-                           const std::vector<TRect>& screens);
+TPlace WindowPlaceOnScreen(TPlace wanted, int width, int height, const std::vector<TRect>& screens);

@@ -1,4 +1,4 @@
-#include "Game.h"
+#include "control/Game.h"
 
 namespace {
 constexpr const char* RulesFile = "GURX2.HLP";

@@ -1,15 +1,15 @@
 // Creation, the start-up sequence at the first activation, and the shut-down.
 #include <chrono>
 
-#include "Game.h"
-#include "LevelFile.h"
+#include "control/Game.h"
+#include "levels/LevelFile.h"
 
 void TGame::FormCreate(const std::string& programDir, const std::string& settingsPath) {
   firstPaint_ = true;
   data_.ProgramDir = programDir;
   settings_.emplace(settingsPath);
-  random_.seed(static_cast<std::uint32_t>(
-      std::chrono::steady_clock::now().time_since_epoch().count()));
+  random_.seed(
+      static_cast<std::uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
 }
 
 void TGame::FormActivate() {
@@ -61,13 +61,12 @@ void TGame::FormClose() {
   closing_ = true;
   window_.SetClockOn(false);
   help_.Quit();
-  if (data_.State == psEditing)
-    StoreBoardToLevel(data_.Board, data_.Levels[data_.CurrentLevel]);
+  if (data_.State == psEditing) StoreBoardToLevel(data_.Board, data_.Levels[data_.CurrentLevel]);
   if (data_.LevelsChanged &&
-      window_.ShowMessage(TMessageKind::Confirmation, TextOf(TText::LevelsChanged, data_.Language)) ==
-          mrYes)
-    SaveLevelFile(data_, data_.Board, data_.State, data_.ProgramDir + LevelFileName,
-                  data_.Language, window_);
+      window_.ShowMessage(TMessageKind::Confirmation,
+                          TextOf(TText::LevelsChanged, data_.Language)) == mrYes)
+    SaveLevelFile(data_, data_.Board, data_.State, data_.ProgramDir + LevelFileName, data_.Language,
+                  window_);
   SaveGame();
   WriteSettings();
 }

@@ -1,9 +1,9 @@
-#include "Editor.h"
+#include "editor/Editor.h"
 
 #include <random>
 
-#include "Flow.h"
-#include "Rotation.h"
+#include "model/Flow.h"
+#include "model/Rotation.h"
 
 namespace {
 
@@ -16,8 +16,7 @@ bool IsBlockBrush(int brush) { return brush == 0 || brush == 4; }
 
 TEditor::TEditor(TGame& game, TDraw draw)
     : game_(game), data_(game.Data()), draw_(std::move(draw)) {
-  if (!draw_)
-    draw_ = [&game] { return std::uniform_int_distribution<int>(0, 3)(game.Random()); };
+  if (!draw_) draw_ = [&game] { return std::uniform_int_distribution<int>(0, 3)(game.Random()); };
   game_.EditorMouseDown = [this](TMouseButton button, TCell cell) { MouseDown(button, cell); };
 }
 

@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "Game.h"
+#include "control/Game.h"
 
 // The level editor: presses on the board while editing, and the scramble,
 // insert and delete buttons. It works on the game's data and draws through

@@ -1,8 +1,8 @@
-#include "Palette.h"
+#include "editor/Palette.h"
 
 #include <algorithm>
 
-#include "Geometry.h"
+#include "model/Geometry.h"
 
 int BrushAtPixel(int x, int y) {
   const int col = std::clamp(x, 0, PaletteSize - 1) / CellPixels;

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "Settings.h"
+#include "control/Settings.h"
 
 // The palette window's arithmetic: an 8 x 8 grid of 36-pixel background pictures.
 inline constexpr int PaletteSize = 288;

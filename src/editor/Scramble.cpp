@@ -1,7 +1,7 @@
 // The scramble walk: from the start cell along the pipes, turning every tile
 // it stands on, 33 moves.
-#include "Editor.h"
-#include "Flow.h"
+#include "editor/Editor.h"
+#include "model/Flow.h"
 
 namespace {
 

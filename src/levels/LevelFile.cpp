@@ -1,10 +1,10 @@
-#include "LevelFile.h"
+#include "levels/LevelFile.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "FileIO.h"
-#include "Texts.h"
+#include "model/Texts.h"
+#include "platform/FileIO.h"
 
 std::vector<TLevelRec> DecodeLevelFile(std::span<const std::uint8_t> bytes,
                                        std::int32_t maxRecords) {

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "Board.h"
-#include "Messages.h"
-#include "LevelList.h"
-#include "PlayState.h"
+#include "levels/LevelList.h"
+#include "model/Board.h"
+#include "model/Messages.h"
+#include "model/PlayState.h"
 
 inline constexpr const char* LevelFileName = "gurx.dat";
 

@@ -1,4 +1,4 @@
-#include "LevelList.h"
+#include "levels/LevelList.h"
 
 #include <cstddef>
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "LevelRec.h"
+#include "model/LevelRec.h"
 
 // The levels of the game, numbered from 1. Never more than MaxLevels.
 class TLevelList {

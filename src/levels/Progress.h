@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "ResultTable.h"
+#include "levels/ResultTable.h"
 
 // The player's progress for the whole run.
 struct TProgress {

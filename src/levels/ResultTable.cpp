@@ -1,4 +1,4 @@
-#include "ResultTable.h"
+#include "levels/ResultTable.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -1,8 +1,8 @@
-#include "SavedGame.h"
+#include "levels/SavedGame.h"
 
 #include <algorithm>
 
-#include "FileIO.h"
+#include "platform/FileIO.h"
 
 namespace {
 constexpr std::size_t EntrySize = 4;

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "ResultTable.h"
+#include "levels/ResultTable.h"
 
 inline constexpr const char* SavedGameExtension = ".gxs";
 

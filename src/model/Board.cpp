@@ -1,4 +1,4 @@
-#include "Board.h"
+#include "model/Board.h"
 
 void LoadLevelToBoard(TBoard& board, const TLevelRec& rec) {
   board.Tiles = rec.Tiles;

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "LevelRec.h"
+#include "model/LevelRec.h"
 
 // The one working board that the player turns and the editor edits.
 struct TBoard {

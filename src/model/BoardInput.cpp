@@ -1,7 +1,7 @@
-#include "BoardInput.h"
+#include "model/BoardInput.h"
 
-#include "Flow.h"
-#include "Geometry.h"
+#include "model/Flow.h"
+#include "model/Geometry.h"
 
 std::optional<TCell> HitTestBoard(int x, int y) {
   if (x < GridOrigin || y < GridOrigin) return std::nullopt;

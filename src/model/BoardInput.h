@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "Board.h"
-#include "Rotation.h"
+#include "model/Board.h"
+#include "model/Rotation.h"
 
 enum class TMouseButton { Left, Right, Middle };
 

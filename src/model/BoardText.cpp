@@ -1,4 +1,4 @@
-#include "BoardText.h"
+#include "model/BoardText.h"
 
 #include <array>
 #include <stdexcept>
@@ -6,10 +6,10 @@
 namespace {
 
 // Indexed by the openings as bits: right 1, up 2, left 4, down 8.
-constexpr std::array<std::string_view, 16> DryGlyphs{
-    "#", "╶", "╵", "└", "╴", "─", "┘", "┴", "╷", "┌", "│", "├", "┐", "┬", "┤", "┼"};
-constexpr std::array<std::string_view, 16> WetGlyphs{
-    "#", "╺", "╹", "┗", "╸", "━", "┛", "┻", "╻", "┏", "┃", "┣", "┓", "┳", "┫", "╋"};
+constexpr std::array<std::string_view, 16> DryGlyphs{"#", "╶", "╵", "└", "╴", "─", "┘", "┴",
+                                                     "╷", "┌", "│", "├", "┐", "┬", "┤", "┼"};
+constexpr std::array<std::string_view, 16> WetGlyphs{"#", "╺", "╹", "┗", "╸", "━", "┛", "┻",
+                                                     "╻", "┏", "┃", "┣", "┓", "┳", "┫", "╋"};
 
 unsigned Openings(TTileCode tile) {
   unsigned openings = 0;
@@ -29,7 +29,8 @@ std::string_view CellGlyph(const TBoard& board, TCell cell) {
 TTileCode TileWithOpenings(unsigned openings) {
   if (openings == 0) return 6;
   for (int code = 1; code < TileCodeCount; ++code)
-    if (KindOf(static_cast<TTileCode>(code)) != 0 && Openings(static_cast<TTileCode>(code)) == openings)
+    if (KindOf(static_cast<TTileCode>(code)) != 0 &&
+        Openings(static_cast<TTileCode>(code)) == openings)
       return static_cast<TTileCode>(code);
   throw std::invalid_argument("no tile has these openings");
 }

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "Board.h"
+#include "model/Board.h"
 
 // The board as 8 lines of 10 characters, top row first: '.' for an empty
 // cell, '#' for a tile without openings, otherwise the box-drawing character

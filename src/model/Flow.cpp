@@ -1,4 +1,4 @@
-#include "Flow.h"
+#include "model/Flow.h"
 
 #include <algorithm>
 

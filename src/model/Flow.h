@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Board.h"
-#include "PlayState.h"
+#include "model/Board.h"
+#include "model/PlayState.h"
 
 // Floods NewFlow from the flood start: the start cell is always wet, and so
 // is every tile joined to it through facing openings.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Tiles.h"
+#include "model/Tiles.h"
 
 // Where cells stand on the board surface, in pixels: the board input hits
 // exactly the squares the renderer draws, and the palette uses the same size.

@@ -1,4 +1,4 @@
-#include "LevelRec.h"
+#include "model/LevelRec.h"
 
 #include <algorithm>
 
@@ -18,6 +18,6 @@ TLevelRec MakeValidLevelRec(TLevelRec rec) {
 }
 
 int TileCount(const TLevelRec& rec) {
-  return static_cast<int>(std::count_if(rec.Tiles.begin(), rec.Tiles.end(),
-                                        [](TTileCode t) { return t != 0; }));
+  return static_cast<int>(
+      std::count_if(rec.Tiles.begin(), rec.Tiles.end(), [](TTileCode t) { return t != 0; }));
 }

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <type_traits>
 
-#include "Tiles.h"
+#include "model/Tiles.h"
 
 // What an empty cell shows.
 using TBackgroundCode = std::uint8_t;

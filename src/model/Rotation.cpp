@@ -1,4 +1,4 @@
-#include "Rotation.h"
+#include "model/Rotation.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "Board.h"
+#include "model/Board.h"
 
 // A quarter turn of the tile in a cell, as the rules decide it: the new code
 // is stored at once, and the three frames (0-11 of the kind's sheet row)

@@ -1,4 +1,4 @@
-#include "Texts.h"
+#include "model/Texts.h"
 
 #include <array>
 #include <cstddef>
@@ -19,10 +19,12 @@ constexpr std::array<TTextEntry, static_cast<std::size_t>(TText::Count_)> TextTa
      "Cannot create GURX.DAT."},
     {TText::ArtworkNotLoaded, "Zuwenig Speicher! Programm wird beendet.",
      "Not enough memory! Program aborted."},
-    {TText::GameNotLoaded, "Fehler beim Laden des Spiels %1!", "Error occured while loading file %1!"},
+    {TText::GameNotLoaded, "Fehler beim Laden des Spiels %1!",
+     "Error occured while loading file %1!"},
     {TText::GameExists, "Spiel %1 existiert bereits. Überschreiben?",
      "Game %1 already existing. Overwrite?"},
-    {TText::GameNotSaved, "Kann Spiel %1 nicht speichern. Datenträger voll oder nicht beschreibbar.",
+    {TText::GameNotSaved,
+     "Kann Spiel %1 nicht speichern. Datenträger voll oder nicht beschreibbar.",
      "Cannot save game %1. Drive full or not writable."},
     {TText::LevelsChanged, "Stufen wurden verändert. Speichern?", " Levels changed. Save?"},
     {TText::Solved, "Hurra, geschafft!", "Hurrah, you did it!"},
@@ -92,7 +94,8 @@ static_assert(TableInOrder(), "every text stands at the place of its id");
 std::string Fill(const std::string& pattern, const std::string& first, const std::string& second) {
   std::string result;
   for (std::size_t i = 0; i < pattern.size(); ++i) {
-    if (pattern[i] == '%' && i + 1 < pattern.size() && (pattern[i + 1] == '1' || pattern[i + 1] == '2')) {
+    if (pattern[i] == '%' && i + 1 < pattern.size() &&
+        (pattern[i + 1] == '1' || pattern[i + 1] == '2')) {
       result += pattern[++i] == '1' ? first : second;
     } else {
       result += pattern[i];

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "PlayState.h"
+#include "model/PlayState.h"
 
 // Every text the player sees, in both languages, chosen when it is shown.
 enum class TText {

@@ -64,10 +64,14 @@ struct TCell {
 
 constexpr TCell Neighbour(TCell cell, int direction) {
   switch (direction) {
-    case dirRight: return {cell.Col + 1, cell.Row};
-    case dirUp: return {cell.Col, cell.Row - 1};
-    case dirLeft: return {cell.Col - 1, cell.Row};
-    default: return {cell.Col, cell.Row + 1};
+    case dirRight:
+      return {cell.Col + 1, cell.Row};
+    case dirUp:
+      return {cell.Col, cell.Row - 1};
+    case dirLeft:
+      return {cell.Col - 1, cell.Row};
+    default:
+      return {cell.Col, cell.Row + 1};
   }
 }
 

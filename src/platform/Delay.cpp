@@ -1,4 +1,4 @@
-#include "Clock.h"
+#include "platform/Clock.h"
 
 void Delay(TClock& clock, int ms) {
   const auto start = static_cast<std::uint32_t>(clock.TickCount());

@@ -1,4 +1,4 @@
-#include "FileIO.h"
+#include "platform/FileIO.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -10,7 +10,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "FileSearch.h"
+#include "platform/FileSearch.h"
 
 namespace {
 
@@ -19,7 +19,9 @@ class TFileHandle {
   explicit TFileHandle(int fd) : fd_(fd) {}
   TFileHandle(const TFileHandle&) = delete;
   TFileHandle& operator=(const TFileHandle&) = delete;
-  ~TFileHandle() { if (fd_ >= 0) ::close(fd_); }
+  ~TFileHandle() {
+    if (fd_ >= 0) ::close(fd_);
+  }
   int get() const { return fd_; }
   // Closing can report a failed delayed write, so the writer checks it.
   bool Close() {
@@ -76,8 +78,7 @@ std::optional<std::vector<std::uint8_t>> ReadFileHead(const std::string& path,
     return std::nullopt;
   // Sized by the file at hand; a file that grows meanwhile is read on in steps.
   constexpr std::size_t Step = 4096;
-  std::vector<std::uint8_t> bytes(
-      std::min(maxBytes, static_cast<std::size_t>(info.st_size) + 1));
+  std::vector<std::uint8_t> bytes(std::min(maxBytes, static_cast<std::size_t>(info.st_size) + 1));
   std::size_t filled = 0;
   for (;;) {
     if (filled == bytes.size()) {

@@ -1,11 +1,13 @@
-#include "FileSearch.h"
+#include "platform/FileSearch.h"
 
 #include <filesystem>
 #include <optional>
 
 namespace fs = std::filesystem;
 
-bool HasWildcard(std::string_view name) { return name.find_first_of("*?") != std::string_view::npos; }
+bool HasWildcard(std::string_view name) {
+  return name.find_first_of("*?") != std::string_view::npos;
+}
 
 // Iterative with one backtrack point, so hostile patterns stay linear-ish.
 bool MatchesWildcard(std::string_view pattern, std::string_view name) {

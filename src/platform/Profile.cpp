@@ -1,4 +1,4 @@
-#include "Profile.h"
+#include "platform/Profile.h"
 
 #include <algorithm>
 #include <cctype>
@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "FileIO.h"
+#include "platform/FileIO.h"
 
 namespace {
 
@@ -39,7 +39,9 @@ std::vector<TLine> SplitLines(std::string_view text) {
   for (std::size_t begin = 0; begin < text.size();) {
     const std::size_t newline = text.find('\n', begin);
     const std::size_t end = newline == std::string_view::npos ? text.size() : newline + 1;
-    lines.push_back({begin, end, text.substr(begin, (newline == std::string_view::npos ? end : newline) - begin)});
+    lines.push_back(
+        {begin, end,
+         text.substr(begin, (newline == std::string_view::npos ? end : newline) - begin)});
     begin = end;
   }
   return lines;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Clock.h"
+#include "platform/Clock.h"
 
 // Milliseconds of a monotonic clock; waiting sleeps the thread.
 class TSteadyClock : public TClock {

@@ -1,9 +1,9 @@
-#include "BoardRenderer.h"
+#include "ui/BoardRenderer.h"
 
 #include <QPainter>
 
-#include "Geometry.h"
-#include "Pictures.h"
+#include "model/Geometry.h"
+#include "ui/Pictures.h"
 
 namespace {
 
@@ -74,7 +74,8 @@ void TBoardRenderer::DrawCell(const TBoard& board, TPlayState state, TCell cell)
   }
   // A code whose picture lies outside the sheet shows the default floor.
   const int shown = (code / 8 + 1) * CellPixels <= backgrounds_.height() ? code : bgDefault;
-  Copy(backgrounds_, {shown % 8 * CellPixels, shown / 8 * CellPixels}, {CellPixels, CellPixels}, at);
+  Copy(backgrounds_, {shown % 8 * CellPixels, shown / 8 * CellPixels}, {CellPixels, CellPixels},
+       at);
 }
 
 void TBoardRenderer::DrawAllCells(const TBoard& board, TPlayState state) {

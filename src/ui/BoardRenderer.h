@@ -5,8 +5,8 @@
 #include <QRegion>
 #include <string>
 
-#include "Board.h"
-#include "PlayState.h"
+#include "model/Board.h"
+#include "model/PlayState.h"
 
 // Puts the working board on the 500 x 333 board surface by copying
 // rectangles of the four artwork pictures: plain copies, and AND and OR for

@@ -1,4 +1,4 @@
-#include "DialogSet.h"
+#include "ui/DialogSet.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <map>
 #include <memory>
 
-#include "FileWindows.h"
+#include "ui/FileWindows.h"
 
 // The main window's modal windows. Each is made when it is first shown and
 // then kept, so it shows again as it was left (the file windows keep their

@@ -1,11 +1,11 @@
-#include "Dialogs.h"
+#include "ui/Dialogs.h"
 
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 
-#include "Pictures.h"
+#include "ui/Pictures.h"
 
 namespace {
 
@@ -55,8 +55,7 @@ void TModalWindow::keyPressEvent(QKeyEvent* event) {
   QDialog::keyPressEvent(event);
 }
 
-TMessageWindow::TMessageWindow(QWidget* parent, std::function<TLanguage()> language,
-                               TLayout layout)
+TMessageWindow::TMessageWindow(QWidget* parent, std::function<TLanguage()> language, TLayout layout)
     : TModalWindow(parent, std::move(language)), layout_(layout) {
   setFixedSize(261, 103);
   Bevel(this, {8, 8, 245, 49});
@@ -131,8 +130,8 @@ TLanguageWindow::TLanguageWindow(QWidget* parent, std::function<TLanguage()> lan
                                                        {lgGerman, "flags-de"}};
   const char* captions[] = {"I speak english.", "Ich spreche deutsch."};
   for (int i = 0; i < 2; ++i) {
-    auto* button = new QPushButton(PictureIcon(choices[i].second, {i == 0 ? 33 : 50, 20}),
-                                   captions[i], this);
+    auto* button =
+        new QPushButton(PictureIcon(choices[i].second, {i == 0 ? 33 : 50, 20}), captions[i], this);
     button->setGeometry(84, 16 + 32 * i, 221, 27);
     button->setIconSize(QSize(i == 0 ? 33 : 50, 20));
     button->setDefault(i == 0);

@@ -3,8 +3,8 @@
 #include <QDialog>
 #include <functional>
 
-#include "GameWindow.h"
-#include "Texts.h"
+#include "control/GameWindow.h"
+#include "model/Texts.h"
 
 class QLabel;
 class QPushButton;

@@ -1,4 +1,4 @@
-#include "FileWindows.h"
+#include "ui/FileWindows.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -11,7 +11,7 @@
 #include <QStorageInfo>
 #include <QToolButton>
 
-#include "Pictures.h"
+#include "ui/Pictures.h"
 
 namespace {
 
@@ -50,7 +50,9 @@ void SetText(QWidget* widget, TText text, TLanguage language) {
 }  // namespace
 
 TFileWindow::TFileWindow(QWidget* parent, std::function<TLanguage()> language, bool saving)
-    : TModalWindow(parent, std::move(language)), directory_(QDir::homePath()), mask_(SavedGameMask) {
+    : TModalWindow(parent, std::move(language)),
+      directory_(QDir::homePath()),
+      mask_(SavedGameMask) {
   const int listTop = saving ? 68 : 28;
   setFixedSize(329, saving ? 319 : 276);
   auto* group = new QGroupBox(this);

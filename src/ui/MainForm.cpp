@@ -1,4 +1,4 @@
-#include "MainForm.h"
+#include "ui/MainForm.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -12,10 +12,10 @@
 #include <QScrollBar>
 #include <QToolButton>
 
-#include "ArtworkSheets.h"
-#include "Palette.h"
-#include "PaletteWindow.h"
-#include "Pictures.h"
+#include "editor/Palette.h"
+#include "ui/PaletteWindow.h"
+#include "ui/Pictures.h"
+#include "ui/art/ArtworkSheets.h"
 
 namespace {
 
@@ -105,8 +105,7 @@ QToolButton* TMainForm::ToolButton(TControl control, const char* icon, int x,
   button->setIcon(PictureIcon(icon, {19, 19}));
   button->setIconSize(QSize(19, 19));
   button->setFocusPolicy(Qt::NoFocus);
-  if (handler)
-    connect(button, &QToolButton::clicked, this, [this, handler] { Input(handler); });
+  if (handler) connect(button, &QToolButton::clicked, this, [this, handler] { Input(handler); });
   controls_[control] = button;
   return button;
 }

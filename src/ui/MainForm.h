@@ -5,13 +5,13 @@
 #include <map>
 #include <memory>
 
-#include "BoardRenderer.h"
-#include "DialogSet.h"
-#include "Editor.h"
-#include "Game.h"
-#include "Services.h"
-#include "SteadyClock.h"
-#include "Widgets.h"
+#include "control/Game.h"
+#include "editor/Editor.h"
+#include "platform/SteadyClock.h"
+#include "ui/BoardRenderer.h"
+#include "ui/DialogSet.h"
+#include "ui/Services.h"
+#include "ui/Widgets.h"
 
 class QLabel;
 class QToolButton;

@@ -1,13 +1,12 @@
-#include "PaletteWindow.h"
+#include "ui/PaletteWindow.h"
 
 #include <QCloseEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "Palette.h"
+#include "editor/Palette.h"
 
-TPaletteWindow::TPaletteWindow(QWidget* parent, const QImage& sheet, int& brush,
-                               TSettings settings)
+TPaletteWindow::TPaletteWindow(QWidget* parent, const QImage& sheet, int& brush, TSettings settings)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       sheet_(sheet),
       brush_(brush),

@@ -3,7 +3,7 @@
 #include <QImage>
 #include <QWidget>
 
-#include "Settings.h"
+#include "control/Settings.h"
 
 // The editor's palette: the 8 x 8 background pictures; a press chooses the
 // brush, a white cross marks it.

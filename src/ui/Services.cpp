@@ -1,4 +1,4 @@
-#include "Services.h"
+#include "ui/Services.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -6,7 +6,7 @@
 #include <QLoggingCategory>
 #include <QTextBrowser>
 
-#include "SoundModule.h"
+#include "ui/SoundModule.h"
 
 namespace {
 // Says which cue plays, for a desktop without sound: QT_LOGGING_RULES="gurgelix.sound.debug=true".
@@ -31,8 +31,10 @@ void TQtSoundPlayer::Play(const std::string& waveFile) {
   if (!std::exchange(loaded_, true)) {
     QLibrary module(QFileInfo(path).absolutePath() + "/" + SoundModuleName);
     const auto make = reinterpret_cast<TSoundModuleFactory>(module.resolve(SoundModuleFactory));
-    if (make) player_.reset(make());
-    else qCWarning(lcSound) << "no sound:" << module.errorString();
+    if (make)
+      player_.reset(make());
+    else
+      qCWarning(lcSound) << "no sound:" << module.errorString();
   }
   if (player_) player_->Play(waveFile);
 }

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "GameWindow.h"
+#include "control/GameWindow.h"
 
 class QTextBrowser;
 

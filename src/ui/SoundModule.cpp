@@ -2,7 +2,7 @@
 #include <QSoundEffect>
 #include <QUrl>
 
-#include "SoundModule.h"
+#include "ui/SoundModule.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "Widgets.h"
+#include "ui/Widgets.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -28,7 +28,8 @@ void TDigitDisplay::paintEvent(QPaintEvent*) {
   painter.fillRect(rect(), Qt::black);
   for (std::size_t i = 0; i < digits_.size(); ++i) {
     const int source = digits_[i] ? DigitWidth * *digits_[i] : BlankX;
-    painter.drawImage(QPoint(Place * static_cast<int>(i), 0), strip_, QRect(source, 0, DigitWidth, 20));
+    painter.drawImage(QPoint(Place * static_cast<int>(i), 0), strip_,
+                      QRect(source, 0, DigitWidth, 20));
   }
   if (withMark_)
     painter.drawImage(QPoint(42, 0), strip_, QRect(solved_ ? SolvedX : UnsolvedX, 0, Place, 20));
@@ -75,8 +76,8 @@ TLevelScrollBar::TLevelScrollBar(QWidget* parent) : QScrollBar(Qt::Vertical, par
 
 void TLevelScrollBar::EndGesture() {
   setRepeatAction(SliderNoAction);
-  QMouseEvent release(QEvent::MouseButtonRelease, QPointF(-1, -1), QPointF(-1, -1),
-                      Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+  QMouseEvent release(QEvent::MouseButtonRelease, QPointF(-1, -1), QPointF(-1, -1), Qt::LeftButton,
+                      Qt::NoButton, Qt::NoModifier);
   mouseReleaseEvent(&release);
 }
 

@@ -6,8 +6,8 @@
 #include <QWidget>
 #include <functional>
 
-#include "BoardInput.h"
-#include "GameWindow.h"
+#include "control/GameWindow.h"
+#include "model/BoardInput.h"
 
 // A three-place dot-matrix display, with the level display's solved mark.
 class TDigitDisplay : public QWidget {

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "support/FakeBoardHost.h"
-#include "support/LevelBuilder.h"
 #include "support/FakeGameWindow.h"
+#include "support/LevelBuilder.h"
 #include "support/TempDir.h"
 
 // A game in a program directory of its own, driven through the fake window.

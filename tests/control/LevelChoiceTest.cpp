@@ -48,7 +48,7 @@ TEST_F(GameTest, UnsolvedLevelButtonStartsTwiceAndAsksTwice) {
   EXPECT_EQ(Dialogs(), (Strings{"dialog GiveUpLevel", "dialog GiveUpLevel"}));
   EXPECT_EQ(Data.CurrentLevel, 1);
   EXPECT_EQ(Window.BarPosition, 10);  // back on the level the board shows
-  Game.LevelBar().SetPosition(10);   // back to level 1: asked, agreed
+  Game.LevelBar().SetPosition(10);    // back to level 1: asked, agreed
   Window.Take();
   Touch();
   Game.sUpBtnClick();
@@ -79,8 +79,7 @@ TEST_F(GameTest, NewGameInChallengeAsksForTheGameThenTheLevel) {
   Window.Answers[TDialog::GiveUpLevel] = {mrNo, mrNo};
   Window.Take();
   Game.NewGameBtnClick();
-  EXPECT_EQ(Dialogs(),
-            (Strings{"dialog GiveUpGame", "dialog GiveUpLevel", "dialog GiveUpLevel"}));
+  EXPECT_EQ(Dialogs(), (Strings{"dialog GiveUpGame", "dialog GiveUpLevel", "dialog GiveUpLevel"}));
   // The level was kept, and with it the game: level, results and bar as they were.
   EXPECT_EQ(Data.CurrentLevel, 5);
   EXPECT_EQ(Data.Results[2], 30);

@@ -87,8 +87,8 @@ TEST_F(GameTest, NoSecondsLeftAndPracticeRecordNothing) {
   EXPECT_EQ(Data.Results[1], 0);
   EXPECT_FALSE(Window.SolvedMark);
   Window.Answers[TDialog::TakeChanges] = {mrCancel};  // the played turn is no edit
-  Game.OptionBtnClick();  // editor
-  Game.OptionBtnClick();  // practice
+  Game.OptionBtnClick();                              // editor
+  Game.OptionBtnClick();                              // practice
   ASSERT_EQ(Data.Mode, gmPractice);
   Window.Take();
   Solve();

@@ -19,9 +19,9 @@ TEST_F(GameTest, SavingAsksBeforeOverwritingAndAgainAfterANo) {
   Window.MessageAnswers = {mrNo};
   Window.Take();
   Game.SaveBtnClick();
-  EXPECT_EQ(Window.Take(), (Strings{"save window noname.gxs",
-                                    "message Game old.gxs already existing. Overwrite?",
-                                    "save window noname.gxs"}));
+  EXPECT_EQ(Window.Take(),
+            (Strings{"save window noname.gxs", "message Game old.gxs already existing. Overwrite?",
+                     "save window noname.gxs"}));
   EXPECT_EQ(ReadBytes(Dir / "old.gxs").size(), 3u);
   EXPECT_EQ(Data.GameFileName, Dir / "new.gxs");
   EXPECT_EQ(Window.Title, "Gurgelix V2.0 - Game new.gxs - Challenge mode");
@@ -82,8 +82,8 @@ TEST_F(GameTest, AFailedLoadSaysWhichFileAndOffersToClose) {
   Window.Answers[TDialog::EndGame] = {mrNo};
   Window.Take();
   Game.LoadBtnClick();
-  EXPECT_EQ(Dialogs(), (Strings{"message Error occured while loading file dir.gxs!",
-                                "dialog EndGame"}));
+  EXPECT_EQ(Dialogs(),
+            (Strings{"message Error occured while loading file dir.gxs!", "dialog EndGame"}));
   EXPECT_EQ(Data.Results[2], 6);
 }
 

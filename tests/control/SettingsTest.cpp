@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "Settings.h"
+#include "control/Settings.h"
 #include "support/TempDir.h"
 
 namespace {

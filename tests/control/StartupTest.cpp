@@ -49,7 +49,8 @@ TEST_F(GameTest, ARememberedGameContinuesWhereItWasLeft) {
 
 TEST_F(GameTest, HandEditedSettingsAreBroughtIntoRange) {
   WriteBytes(Dir / "a.gxs", {});
-  WriteSettings("[Gurgelix]\nmode=7\nlevel=999\nleft=-5000\ntongue=0x1\nsave=" + Dir / "a.gxs" + "\n");
+  WriteSettings("[Gurgelix]\nmode=7\nlevel=999\nleft=-5000\ntongue=0x1\nsave=" + Dir / "a.gxs" +
+                "\n");
   StartUp(10);
   EXPECT_EQ(Data.Mode, gmChallenge);
   EXPECT_EQ(Data.CurrentLevel, 10);
@@ -64,9 +65,10 @@ TEST_F(GameTest, AnUnreadableRememberedGameOffersToClose) {
   WriteLevels(10);
   Game.FormCreate(ProgramDir, SettingsPath);
   Game.FormActivate();
-  EXPECT_EQ(Dialogs(), (Strings{"dialog Splash",
-                                "message Error occured while loading file " + Dir / "stuck.gxs" + "!",
-                                "dialog EndGame"}));
+  EXPECT_EQ(Dialogs(),
+            (Strings{"dialog Splash",
+                     "message Error occured while loading file " + Dir / "stuck.gxs" + "!",
+                     "dialog EndGame"}));
   EXPECT_FALSE(Window.Closed);
   EXPECT_EQ(Data.Board.Tile({1, 1}), 0);  // no level was started
 }
@@ -105,8 +107,10 @@ TEST_F(GameTest, ShutDownAsksInOrderAndWritesEverySetting) {
   EXPECT_EQ(Help.Events, Strings{"quit"});
   EXPECT_EQ(Data.Levels[1].Tiles[CellIndex({6, 6})], 3);  // stored, though not saved
   EXPECT_EQ(ReadBytes(Dir / "first.gxs").size(), 16u);
-  EXPECT_EQ(Settings(), "[Other]\nkeep=me\n[Gurgelix]\nmode=2\nsound=1\nleft=320\ntop=240\n"
-                        "level=1\ntongue=-1\nsave=" + Dir / "first.gxs" + "\n");
+  EXPECT_EQ(Settings(),
+            "[Other]\nkeep=me\n[Gurgelix]\nmode=2\nsound=1\nleft=320\ntop=240\n"
+            "level=1\ntongue=-1\nsave=" +
+                Dir / "first.gxs" + "\n");
 }
 
 TEST_F(GameTest, RefusingToCloseKeepsTheClockRunning) {

@@ -1,9 +1,9 @@
 #include <cstring>
 
-#include "Editor.h"
-#include "LevelFile.h"
-#include "Palette.h"
 #include "control/GameFixture.h"
+#include "editor/Editor.h"
+#include "editor/Palette.h"
+#include "levels/LevelFile.h"
 
 namespace {
 
@@ -108,8 +108,15 @@ TEST_F(EditorTest, TheScrambleWalksThirtyThreeMovesAlongThePipes) {
   // A ring of four elbows with a straight tail: the walk can always go on.
   WriteLevels(1);
   StartUp(1);
-  TLevelRec ring = TLevelBuilder{}.Tile(2, 2, 26).Tile(3, 2, 18).Tile(2, 3, 2).Tile(3, 3, 12)
-                       .Tile(3, 4, 11).Tile(3, 5, 9).Start(2, 2).Rec;
+  TLevelRec ring = TLevelBuilder{}
+                       .Tile(2, 2, 26)
+                       .Tile(3, 2, 18)
+                       .Tile(2, 3, 2)
+                       .Tile(3, 3, 12)
+                       .Tile(3, 4, 11)
+                       .Tile(3, 5, 9)
+                       .Start(2, 2)
+                       .Rec;
   Data.Levels[1] = ring;
   Game.OptionBtnClick();
   Script = {3, 0, 1, 2, 2, 1, 0, 3, 1};
@@ -205,7 +212,7 @@ TEST_F(EditorTest, LeavingAnEditedLevelAsksToTakeTheChanges) {
 // An authored level survives scramble, insert, delete, save and a fresh read.
 TEST_F(EditorTest, AuthoredLevelsSaveToTheLevelFile) {
   Enter(2);
-  Right(4, 4);  // end
+  Right(4, 4);     // end
   Right(5, 4, 3);  // straight, the start
   Data.EditorBrush = 33;
   Left(9, 2);

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "LevelFile.h"
+#include "levels/LevelFile.h"
 #include "support/LevelBuilder.h"
 #include "support/TempDir.h"
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "SavedGame.h"
+#include "levels/SavedGame.h"
 #include "support/TempDir.h"
 
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "BoardInput.h"
-#include "BoardText.h"
-#include "Flow.h"
+#include "model/BoardInput.h"
+#include "model/BoardText.h"
+#include "model/Flow.h"
 
 namespace {
 

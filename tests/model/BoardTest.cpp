@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "Board.h"
+#include "model/Board.h"
 #include "support/LevelBuilder.h"
 
 namespace {

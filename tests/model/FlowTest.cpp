@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "BoardText.h"
-#include "Flow.h"
+#include "model/BoardText.h"
+#include "model/Flow.h"
 
 namespace {
 

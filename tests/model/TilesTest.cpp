@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "Tiles.h"
+#include "model/Tiles.h"
 
 namespace {
 
@@ -14,7 +14,8 @@ TEST(ConnTable, FollowsTheRotationRuleForEveryCode) {
     for (int d = 0; d < 4; ++d) {
       // Open toward d exactly when the unturned piece is open toward d - rotation.
       const bool expected = (BaseOpenings[kind] >> ((d - rotation + 4) % 4)) & 1;
-      EXPECT_EQ(IsOpen(static_cast<TTileCode>(code), d), expected) << "code " << code << " direction " << d;
+      EXPECT_EQ(IsOpen(static_cast<TTileCode>(code), d), expected)
+          << "code " << code << " direction " << d;
     }
   }
 }

@@ -7,7 +7,7 @@
 
 #include <csignal>
 
-#include "FileIO.h"
+#include "platform/FileIO.h"
 #include "support/TempDir.h"
 
 namespace {

@@ -2,10 +2,10 @@
 
 #include <filesystem>
 
-#include "FileSearch.h"
-#include "Clock.h"
-#include "Messages.h"
-#include "SteadyClock.h"
+#include "model/Messages.h"
+#include "platform/Clock.h"
+#include "platform/FileSearch.h"
+#include "platform/SteadyClock.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -43,7 +43,10 @@ class TSteppingClock : public TClock {
     ++Reads;
     return Now = static_cast<std::int32_t>(static_cast<std::uint32_t>(Now) + 7u);
   }
-  void Sleep(int ms) override { Now = static_cast<std::int32_t>(static_cast<std::uint32_t>(Now) + static_cast<std::uint32_t>(ms)); }
+  void Sleep(int ms) override {
+    Now =
+        static_cast<std::int32_t>(static_cast<std::uint32_t>(Now) + static_cast<std::uint32_t>(ms));
+  }
 };
 
 TEST(Delay, WaitsMoreThanItsTimeAcrossTheWrap) {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "Profile.h"
+#include "platform/Profile.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -41,8 +41,8 @@ TEST(ProfileRead, IntegersAreDecimalOrLongHex) {
   EXPECT_EQ(ParseProfileInteger("0x1"), 1);
   EXPECT_EQ(ParseProfileInteger("0X1f"), 31);
   EXPECT_EQ(ParseProfileInteger("0x7FFFFFFF"), 2147483647);
-  for (const char* bad : {"", "0x", "0xZZ", "-0x10", "0x-5", "99999999999", "0xFFFFFFFF", "12a",
-                          "abc", "+-3", " "})
+  for (const char* bad :
+       {"", "0x", "0xZZ", "-0x10", "0x-5", "99999999999", "0xFFFFFFFF", "12a", "abc", "+-3", " "})
     EXPECT_EQ(ParseProfileInteger(bad), std::nullopt) << bad;
 }
 
@@ -70,8 +70,9 @@ TEST(ProfileWrite, ChangesExactlyOneLine) {
       "[Gurgelix]\r\nmode=1\r\nlevel=4\r\n\r\n[Fonts]\r\nsize=8";
   WriteBytes(path, {before.begin(), before.end()});
   ASSERT_TRUE(WriteProfileString(path, "gurgelix", "LEVEL", "17"));
-  EXPECT_EQ(Text(path), "; other programs live here too\r\n[Desktop]\r\nWallpaper=c:\\x,y\r\n\r\n"
-                        "[Gurgelix]\r\nmode=1\r\nLEVEL=17\r\n\r\n[Fonts]\r\nsize=8");
+  EXPECT_EQ(Text(path),
+            "; other programs live here too\r\n[Desktop]\r\nWallpaper=c:\\x,y\r\n\r\n"
+            "[Gurgelix]\r\nmode=1\r\nLEVEL=17\r\n\r\n[Fonts]\r\nsize=8");
 }
 
 TEST(ProfileWrite, AddsKeysSectionsAndFiles) {
@@ -84,7 +85,7 @@ TEST(ProfileWrite, AddsKeysSectionsAndFiles) {
 
   WriteBytes(dir / "a.ini", {'[', 'G', ']', '\n', 'k', '=', '1', '\n', '\n', '[', 'H', ']'});
   ASSERT_TRUE(WriteProfileString(dir / "a.ini", "G", "n", "2"));  // lands in its section
-  ASSERT_TRUE(WriteProfileString(dir / "a.ini", "H", "m", "3"));   // no final line break
+  ASSERT_TRUE(WriteProfileString(dir / "a.ini", "H", "m", "3"));  // no final line break
   EXPECT_EQ(Text(dir / "a.ini"), "[G]\nk=1\nn=2\n\n[H]\nm=3\n");
 }
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "Animator.h"
+#include "control/Animator.h"
 
 // Records the frames, phases, cues and waits of the animations in order,
 // against a clock that moves only when someone waits.

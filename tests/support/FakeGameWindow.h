@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "Game.h"
+#include "control/Game.h"
 
 // The main window as a script: every question gets the next scripted answer
 // (or agrees when none is left), and what was shown and asked is recorded.
@@ -113,9 +113,9 @@ class TFakeGameWindow : public TGameWindow, public TClock {
   std::vector<std::string> Take() { return std::exchange(Events, {}); }
 
   static std::string Name(TDialog dialog) {
-    static const char* const names[] = {"Splash",      "Solved",  "AllSolved",
-                                        "TooSlow",     "GiveUpGame", "GiveUpLevel",
-                                        "EndGame",     "TakeChanges", "Info"};
+    static const char* const names[] = {"Splash",  "Solved",      "AllSolved",
+                                        "TooSlow", "GiveUpGame",  "GiveUpLevel",
+                                        "EndGame", "TakeChanges", "Info"};
     return names[static_cast<int>(dialog)];
   }
 

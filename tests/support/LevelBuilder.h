@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "LevelRec.h"
-#include "Messages.h"
+#include "model/LevelRec.h"
+#include "model/Messages.h"
 
 // The bytes of a level file holding the records in order.
 inline std::vector<std::uint8_t> LevelFileBytes(const std::vector<TLevelRec>& records) {

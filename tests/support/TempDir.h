@@ -29,7 +29,8 @@ class TTempDir {
 
 inline void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
   std::ofstream(path, std::ios::binary)
-      .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+      .write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
 }
 
 inline std::vector<std::uint8_t> ReadBytes(const std::string& path) {

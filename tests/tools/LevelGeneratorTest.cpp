@@ -16,7 +16,8 @@ TEST(LevelGenerator, EveryLevelIsAFairPuzzle) {
     SCOPED_TRACE("level " + std::to_string(i + 1));
     EXPECT_EQ(CheckSolution(level, levels[i].Solution), std::nullopt);
     EXPECT_LE(static_cast<int>(levels[i].Solution.size()), 2 * tiles);
-    for (TTileCode tile : level.Tiles) EXPECT_TRUE(tile == 0 || (KindOf(tile) >= 1 && KindOf(tile) <= 5));
+    for (TTileCode tile : level.Tiles)
+      EXPECT_TRUE(tile == 0 || (KindOf(tile) >= 1 && KindOf(tile) <= 5));
     const TTileCode start = level.Tiles[CellIndex({level.SourceCol, level.SourceRow})];
     EXPECT_TRUE(IsOpen(start, 0) || IsOpen(start, 1) || IsOpen(start, 2) || IsOpen(start, 3));
     EXPECT_TRUE(std::any_of(level.Backgrounds.begin(), level.Backgrounds.end(),

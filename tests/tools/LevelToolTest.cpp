@@ -42,9 +42,10 @@ struct LevelToolTest : ::testing::Test {
 
   void SetUp() override {
     // Level 1: elbow at the start (right, up), an end to its right, one below it, a stray cross.
-    WriteBytes(File, LevelFileBytes({
-        TLevelBuilder{}.Tile(1, 1, 2).Tile(2, 1, 17).Tile(1, 2, 9).Tile(10, 8, 5).Rec,
-        TLevelBuilder{}.Tile(4, 4, 6).Start(4, 4).Rec}));
+    WriteBytes(File,
+               LevelFileBytes(
+                   {TLevelBuilder{}.Tile(1, 1, 2).Tile(2, 1, 17).Tile(1, 2, 9).Tile(10, 8, 5).Rec,
+                    TLevelBuilder{}.Tile(4, 4, 6).Start(4, 4).Rec}));
   }
 };
 
@@ -80,10 +81,10 @@ TEST_F(LevelToolTest, PlayPressesThroughTheGameRules) {
 }
 
 TEST_F(LevelToolTest, BadUseSaysWhyAndExitsWithTwo) {
-  for (const std::string& args : std::vector<std::string>
-       {"", "info", "info " + Dir / "missing.dat", "show " + File + " 3", "show " + File + " x",
-        "play " + File + " 1 L11,1", "play " + File + " 1 Q1,1", "play " + File + " 1 L1,",
-        "play " + File + " 1 L1,1,1", "frobnicate " + File}) {
+  for (const std::string& args : std::vector<std::string>{
+           "", "info", "info " + Dir / "missing.dat", "show " + File + " 3", "show " + File + " x",
+           "play " + File + " 1 L11,1", "play " + File + " 1 Q1,1", "play " + File + " 1 L1,",
+           "play " + File + " 1 L1,1,1", "frobnicate " + File}) {
     const TRun run = RunTool(Dir, args);
     EXPECT_EQ(run.Status, 2) << args;
     EXPECT_TRUE(run.Out.empty()) << args;

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "ArtworkSheets.h"
-#include "BoardRenderer.h"
-#include "Flow.h"
 #include "Sounds.h"
+#include "model/Flow.h"
 #include "support/LevelBuilder.h"
 #include "support/TempDir.h"
+#include "ui/BoardRenderer.h"
+#include "ui/art/ArtworkSheets.h"
 
 namespace {
 

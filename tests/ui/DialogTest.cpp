@@ -5,9 +5,9 @@
 #include <QPushButton>
 #include <QToolButton>
 
-#include "Dialogs.h"
-#include "FileWindows.h"
 #include "support/TempDir.h"
+#include "ui/Dialogs.h"
+#include "ui/FileWindows.h"
 #include "ui/WindowTestSupport.h"
 
 namespace {
@@ -17,7 +17,8 @@ TMessageWindow::TLayout Question() {
 }
 
 TEST(ModalWindows, AnswerAsTheDesktopsDialogsDid) {
-  TMessageWindow question(nullptr, [] { return lgGerman; }, Question());
+  TMessageWindow question(
+      nullptr, [] { return lgGerman; }, Question());
   WhenModal([](QWidget* w) { Type(w, Qt::Key_Escape); });
   EXPECT_EQ(question.exec(), mrNo);
   WhenModal([](QWidget* w) { w->close(); });  // the close box
@@ -42,7 +43,8 @@ TEST(ModalWindows, WindowsWithoutACancelButtonIgnoreEscape) {
   TMessageWindow solved(nullptr, [] { return lgEnglish; },
                         {TText::Solved, {60, 28, 181, 17}, "smile", mrOk, std::nullopt, 0});
   TLanguageWindow language(nullptr, [] { return lgUnset; });
-  TInfoWindow about(nullptr, [] { return lgEnglish; }, [] {});
+  TInfoWindow about(
+      nullptr, [] { return lgEnglish; }, [] {});
   for (QDialog* window : std::initializer_list<QDialog*>{&solved, &language, &about}) {
     WhenModal([](QWidget* w) {
       Type(w, Qt::Key_Escape);

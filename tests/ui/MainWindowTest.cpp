@@ -7,8 +7,8 @@
 #include <QTextBrowser>
 #include <QToolButton>
 
-#include "MainForm.h"
 #include "support/TempDir.h"
+#include "ui/MainForm.h"
 #include "ui/WindowTestSupport.h"
 
 namespace {
@@ -48,9 +48,7 @@ struct MainWindow : ::testing::Test {
     return {36 * start.Col + 4, 36 * start.Row + 4};
   }
   QWidget* Board() const { return Window->childAt(StartCell() + QPoint(0, 33)); }
-  QToolButton* Button(int x) const {
-    return qobject_cast<QToolButton*>(Window->childAt(x + 5, 9));
-  }
+  QToolButton* Button(int x) const { return qobject_cast<QToolButton*>(Window->childAt(x + 5, 9)); }
   std::string Settings() const {
     const auto bytes = ReadBytes(Dir / "quillcase.ini");
     return {bytes.begin(), bytes.end()};
@@ -99,7 +97,7 @@ TEST_F(MainWindow, OneClickOnTheLevelBarIsOneStep) {
   int questions = 0;
   WhenModal([&questions](QWidget* question) {
     ++questions;
-    QTest::qWait(800);  // past the bar's repeat delay
+    QTest::qWait(800);                         // past the bar's repeat delay
     Child<QPushButton>(question, 1)->click();  // No
   });
   QTest::mousePress(bar, Qt::LeftButton, {}, QPoint(11, 5));  // the upper arrow
@@ -151,7 +149,8 @@ TEST_F(MainWindow, ALevelStartPaintsOnlyWhatChanged) {
   Board()->removeEventFilter(&log);
   ASSERT_GE(log.Parts.size(), 81u);
   EXPECT_EQ(log.Parts[0].boundingRect(), Board()->rect());  // but for the gauge above it
-  for (std::size_t i = 1; i <= 80; ++i) EXPECT_EQ(log.Parts[i].boundingRect().size(), QSize(36, 36));
+  for (std::size_t i = 1; i <= 80; ++i)
+    EXPECT_EQ(log.Parts[i].boundingRect().size(), QSize(36, 36));
   const TBoard& board = Data().Board;
   const int wet = static_cast<int>(std::count(board.ShownFlow.begin(), board.ShownFlow.end(), 1));
   ASSERT_EQ(log.Parts.size(), 87u);  // six phases of the flow

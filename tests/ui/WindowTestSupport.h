@@ -17,7 +17,8 @@ inline void WhenModal(std::function<void(QWidget*)> action, const QWidget* excep
     if (!modal || modal == except || !modal->isVisible()) return;
     poll->stop();
     poll->deleteLater();
-    if (!QTest::qWaitForWindowActive(modal)) ADD_FAILURE() << "the modal window never became active";
+    if (!QTest::qWaitForWindowActive(modal))
+      ADD_FAILURE() << "the modal window never became active";
     action(modal);
   });
   poll->start(5);

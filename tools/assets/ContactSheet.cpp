@@ -9,10 +9,10 @@
 
 #include <iostream>
 
-#include "ArtworkSheets.h"
-#include "BoardRenderer.h"
-#include "Flow.h"
-#include "LevelFile.h"
+#include "levels/LevelFile.h"
+#include "model/Flow.h"
+#include "ui/BoardRenderer.h"
+#include "ui/art/ArtworkSheets.h"
 
 namespace {
 
@@ -94,7 +94,8 @@ int main(int argc, char** argv) {
     const double scale = 25.0 / std::max(natural.width(), natural.height());
     painter.fillRect(QRect(x - 2, y - 2, 108, 90), QColor(0xd4, 0xd0, 0xc8));
     svg.render(&painter, QRectF(x, y, natural.width() * scale, natural.height() * scale));
-    svg.render(&painter, QRectF(x + 32, y, natural.width() * scale * 2, natural.height() * scale * 2));
+    svg.render(&painter,
+               QRectF(x + 32, y, natural.width() * scale * 2, natural.height() * scale * 2));
     painter.setPen(Qt::black);
     painter.drawText(QRect(x, y + 70, 104, 16), Qt::AlignLeft, name.chopped(4));
     x += 114;

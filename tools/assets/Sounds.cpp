@@ -73,8 +73,10 @@ std::vector<std::int16_t> Finish(std::vector<double> samples) {
 
 std::vector<std::int16_t> WaterSound() {
   auto out = Silence(0.32);
-  const double bubbles[][5] = {{0.00, 0.09, 380, 820, 1.0}, {0.05, 0.08, 520, 1050, 0.7},
-                               {0.11, 0.10, 300, 700, 0.9}, {0.17, 0.07, 620, 1200, 0.6},
+  const double bubbles[][5] = {{0.00, 0.09, 380, 820, 1.0},
+                               {0.05, 0.08, 520, 1050, 0.7},
+                               {0.11, 0.10, 300, 700, 0.9},
+                               {0.17, 0.07, 620, 1200, 0.6},
                                {0.21, 0.09, 420, 900, 0.7}};
   for (const auto& b : bubbles) AddBubble(out, b[0], b[1], b[2], b[3], b[4]);
   return Finish(out);
@@ -83,7 +85,8 @@ std::vector<std::int16_t> WaterSound() {
 std::vector<std::int16_t> SolvedSound() {
   auto out = Silence(1.1);
   const double notes[] = {523.25, 659.25, 783.99, 1046.50};
-  for (std::size_t i = 0; i < 4; ++i) AddBell(out, 0.11 * static_cast<double>(i), 0.75, notes[i], 0.8);
+  for (std::size_t i = 0; i < 4; ++i)
+    AddBell(out, 0.11 * static_cast<double>(i), 0.75, notes[i], 0.8);
   for (double note : {523.25, 659.25, 783.99}) AddBell(out, 0.44, 0.65, note, 0.35);
   return Finish(out);
 }
@@ -102,7 +105,7 @@ std::vector<std::uint8_t> WaveFile(const std::vector<std::int16_t>& samples) {
   const auto put = [&file, &at](std::uint32_t value, int bytes) {
     for (int i = 0; i < bytes; ++i) file[at++] = static_cast<std::uint8_t>(value >> (8 * i));
   };
-  const auto text = [&file, &at](const char (&word)[5]) {
+  const auto text = [&file, &at](const char(&word)[5]) {
     for (int i = 0; i < 4; ++i) file[at++] = static_cast<std::uint8_t>(word[i]);
   };
   text("RIFF");

@@ -4,9 +4,9 @@
 
 #include <iostream>
 
-#include "ArtworkSheets.h"
-#include "FileIO.h"
 #include "Sounds.h"
+#include "platform/FileIO.h"
+#include "ui/art/ArtworkSheets.h"
 
 namespace {
 
@@ -30,9 +30,9 @@ int main(int argc, char** argv) {
                      SaveBitmap(art::Backdrop(), dir + "b4.bmp") &&
                      SaveBitmap(art::Splash(), dir + "b5.bmp");
   bool sounded = true;
-  for (const auto& [name, samples] : {std::pair{"w1.wav", WaterSound()},
-                                      std::pair{"w2.wav", SolvedSound()},
-                                      std::pair{"w4.wav", TimeUpSound()}})
+  for (const auto& [name, samples] :
+       {std::pair{"w1.wav", WaterSound()}, std::pair{"w2.wav", SolvedSound()},
+        std::pair{"w4.wav", TimeUpSound()}})
     sounded = WriteFileAtomically(argv[1] + std::string("/") + name, WaveFile(samples)) && sounded;
   if (drawn && sounded) return 0;
   std::cerr << "gurx-assets: cannot write into " << argv[1] << "\n";

@@ -1,6 +1,6 @@
 #include "HeadlessGame.h"
 
-#include "Flow.h"
+#include "model/Flow.h"
 
 THeadlessGame::THeadlessGame(const TLevelRec& rec) {
   LoadLevelToBoard(Board, rec);

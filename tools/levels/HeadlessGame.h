@@ -1,9 +1,9 @@
 #pragma once
 
-#include "BoardInput.h"
-#include "LevelRec.h"
-#include "Messages.h"
-#include "PlayState.h"
+#include "model/BoardInput.h"
+#include "model/LevelRec.h"
+#include "model/Messages.h"
+#include "model/PlayState.h"
 
 // One level started in a running practice game, played by the game's own
 // rule without a screen: each press is shown at once, and a solve freezes

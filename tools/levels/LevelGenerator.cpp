@@ -4,8 +4,8 @@
 #include <array>
 #include <random>
 
-#include "Flow.h"
 #include "HeadlessGame.h"
+#include "model/Flow.h"
 
 namespace {
 
@@ -19,7 +19,8 @@ class TRawRandom {
     const auto range = static_cast<std::uint32_t>(n);
     const std::uint32_t limit = 0xFFFFFFFFu - 0xFFFFFFFFu % range;
     std::uint32_t value;
-    do value = static_cast<std::uint32_t>(engine_()); while (value >= limit);
+    do value = static_cast<std::uint32_t>(engine_());
+    while (value >= limit);
     return static_cast<int>(value % range);
   }
   bool Percent(int chance) { return Below(100) < chance; }
@@ -31,7 +32,8 @@ class TRawRandom {
 constexpr int FirstTiles = 5;
 constexpr int LastTiles = 70;
 // Single-cell decorations of the background sheet, and its two 3 x 3 pictures.
-constexpr std::array<int, 16> Decorations{3, 11, 15, 19, 23, 24, 25, 26, 27, 30, 33, 36, 42, 45, 51, 58};
+constexpr std::array<int, 16> Decorations{3,  11, 15, 19, 23, 24, 25, 26,
+                                          27, 30, 33, 36, 42, 45, 51, 58};
 constexpr std::array<int, 2> BlockPictures{0, 4};
 
 using TOpenings = std::array<unsigned, CellCount>;
@@ -55,7 +57,8 @@ TOpenings GrowNetwork(TRawRandom& random, TCell start, int tiles, int loopChance
   std::array<bool, CellCount> used{};
   used[CellIndex(start)] = true;
   for (int attempt = 0; static_cast<int>(cells.size()) < tiles && attempt < 20000; ++attempt) {
-    const TCell from = cells[static_cast<std::size_t>(random.Below(static_cast<int>(cells.size())))];
+    const TCell from =
+        cells[static_cast<std::size_t>(random.Below(static_cast<int>(cells.size())))];
     const int d = random.Below(DirectionCount);
     const TCell to = Neighbour(from, d);
     if (!OnBoard(to)) continue;
@@ -83,12 +86,13 @@ bool BlockFits(const TLevelRec& level, TCell corner) {
 void Decorate(TRawRandom& random, TLevelRec& level) {
   for (std::size_t i = 0; i < CellCount; ++i)
     if (level.Tiles[i] == 0 && random.Percent(14))
-      level.Backgrounds[i] = static_cast<TBackgroundCode>(
-          Decorations[static_cast<std::size_t>(random.Below(static_cast<int>(Decorations.size())))]);
+      level.Backgrounds[i] = static_cast<TBackgroundCode>(Decorations[static_cast<std::size_t>(
+          random.Below(static_cast<int>(Decorations.size())))]);
   if (!random.Percent(45)) return;
   const TCell corner{random.Below(BoardCols - 2) + 1, random.Below(BoardRows - 2) + 1};
   if (!BlockFits(level, corner)) return;
-  const int picture = BlockPictures[static_cast<std::size_t>(random.Below(static_cast<int>(BlockPictures.size())))];
+  const int picture =
+      BlockPictures[static_cast<std::size_t>(random.Below(static_cast<int>(BlockPictures.size())))];
   for (int dc = 0; dc < 3; ++dc)
     for (int dr = 0; dr < 3; ++dr)
       level.Backgrounds[CellIndex({corner.Col + dc, corner.Row + dr})] =

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "BoardInput.h"
-#include "LevelRec.h"
+#include "model/BoardInput.h"
+#include "model/LevelRec.h"
 
 struct TMove {
   TMouseButton Button;
@@ -29,4 +29,5 @@ std::optional<TMove> ParseMoveText(const std::string& text);
 
 // Why a level's solution fails, or nothing when it solves the level with
 // every press accepted and the level does not start solved.
-std::optional<std::string> CheckSolution(const TLevelRec& level, const std::vector<TMove>& solution);
+std::optional<std::string> CheckSolution(const TLevelRec& level,
+                                         const std::vector<TMove>& solution);

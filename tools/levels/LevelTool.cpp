@@ -3,16 +3,16 @@
 #include <charconv>
 #include <fstream>
 #include <limits>
+#include <ostream>
 #include <span>
 #include <sstream>
-#include <ostream>
 #include <stdexcept>
 
-#include "BoardText.h"
 #include "HeadlessGame.h"
-#include "LevelFile.h"
-#include "FileIO.h"
 #include "LevelGenerator.h"
+#include "levels/LevelFile.h"
+#include "model/BoardText.h"
+#include "platform/FileIO.h"
 
 namespace {
 
@@ -54,8 +54,8 @@ TMove ParseMove(const std::string& text) {
 std::string Header(const TLevelList& levels, int n) {
   const TLevelRec& rec = levels[n];
   return "Level " + std::to_string(n) + " of " + std::to_string(levels.LevelCount()) + ": " +
-         std::to_string(TileCount(rec)) + " tiles, start " + std::to_string(rec.SourceCol) +
-         "," + std::to_string(rec.SourceRow);
+         std::to_string(TileCount(rec)) + " tiles, start " + std::to_string(rec.SourceCol) + "," +
+         std::to_string(rec.SourceRow);
 }
 
 void Info(const std::vector<std::string>& args, std::ostream& out) {
@@ -63,8 +63,8 @@ void Info(const std::vector<std::string>& args, std::ostream& out) {
   const TLevelList levels = LoadLevels(args[1]);
   out << levels.LevelCount() << " levels\n";
   for (int n = 1; n <= levels.LevelCount(); ++n)
-    out << n << ": " << TileCount(levels[n]) << " tiles, start " << int{levels[n].SourceCol}
-        << "," << int{levels[n].SourceRow} << "\n";
+    out << n << ": " << TileCount(levels[n]) << " tiles, start " << int{levels[n].SourceCol} << ","
+        << int{levels[n].SourceRow} << "\n";
 }
 
 void ShowOrPlay(const std::vector<std::string>& args, std::ostream& out) {
@@ -89,9 +89,10 @@ void WriteOrFail(const std::string& path, const std::string& text) {
 
 void Generate(const std::vector<std::string>& args, std::ostream& out) {
   if (args.size() != 4 && args.size() != 5) throw TBadUse(Usage);
-  const auto seed = static_cast<std::uint32_t>(
-      ParseNumber(args[1], 0, std::numeric_limits<int>::max(), "seed"));
-  const int count = args.size() == 5 ? ParseNumber(args[4], 1, TLevelList::MaxLevels, "count") : 200;
+  const auto seed =
+      static_cast<std::uint32_t>(ParseNumber(args[1], 0, std::numeric_limits<int>::max(), "seed"));
+  const int count =
+      args.size() == 5 ? ParseNumber(args[4], 1, TLevelList::MaxLevels, "count") : 200;
   TLevelList levels;
   std::string solutions;
   int n = 0;

@@ -2,8 +2,8 @@
 #include <QLinearGradient>
 #include <QPainterPath>
 
-#include "ArtStyle.h"
-#include "ArtworkSheets.h"
+#include "ui/art/ArtStyle.h"
+#include "ui/art/ArtworkSheets.h"
 
 namespace art {
 namespace {
@@ -47,9 +47,9 @@ void Deep(QPainter& painter) {
   TSpeckles random(7);
   painter.setPen(QPen(QColor(0x2c, 0x48, 0x62), 1));
   for (int i = 0; i < 40; ++i)
-    painter.drawEllipse(QPointF(Grid.left() + random.Below(Grid.width()),
-                                Grid.top() + random.Below(Grid.height())),
-                        1 + random.Below(3), 1 + random.Below(3));
+    painter.drawEllipse(
+        QPointF(Grid.left() + random.Below(Grid.width()), Grid.top() + random.Below(Grid.height())),
+        1 + random.Below(3), 1 + random.Below(3));
 }
 
 void GridFrame(QPainter& painter) {

@@ -4,8 +4,8 @@
 
 #include <cmath>
 
-#include "ArtStyle.h"
-#include "ArtworkSheets.h"
+#include "ui/art/ArtStyle.h"
+#include "ui/art/ArtworkSheets.h"
 
 namespace art {
 namespace {
@@ -28,16 +28,16 @@ void MossPatch(QPainter& painter, QRect cell, unsigned seed) {
   painter.setPen(Qt::NoPen);
   for (int i = 0; i < 9; ++i) {
     painter.setBrush(Moss.darker(100 + 15 * random.Below(4)));
-    painter.drawEllipse(QPointF(cell.left() + 9 + random.Below(18), cell.top() + 9 + random.Below(18)),
-                        2.5 + random.Below(3), 2 + random.Below(3));
+    painter.drawEllipse(
+        QPointF(cell.left() + 9 + random.Below(18), cell.top() + 9 + random.Below(18)),
+        2.5 + random.Below(3), 2 + random.Below(3));
   }
 }
 
 void Crack(QPainter& painter, QRect cell, unsigned seed) {
   TSpeckles random(seed);
   QPainterPath path(QPointF(cell.left() + 3 + random.Below(8), cell.top() + 2));
-  for (int y = 8; y < Cell; y += 6)
-    path.lineTo(cell.left() + 6 + random.Below(22), cell.top() + y);
+  for (int y = 8; y < Cell; y += 6) path.lineTo(cell.left() + 6 + random.Below(22), cell.top() + y);
   painter.setPen(QPen(FloorDark.darker(115), 1.1));
   painter.setBrush(Qt::NoBrush);
   painter.drawPath(path);
@@ -175,7 +175,8 @@ void Hatch(QPainter& painter, QRect area) {
   painter.setPen(QPen(FloorDark, 0.8));
   painter.setBrush(Steel.darker(125));
   for (double x : {plate.left() + 6, plate.right() - 6})
-    for (double y : {plate.top() + 6, plate.bottom() - 6}) painter.drawEllipse(QPointF(x, y), 2.4, 2.4);
+    for (double y : {plate.top() + 6, plate.bottom() - 6})
+      painter.drawEllipse(QPointF(x, y), 2.4, 2.4);
   const QPointF gauge = plate.center();
   painter.setPen(QPen(SteelDark, 2));
   painter.setBrush(QColor(0xe6, 0xe2, 0xd4));
@@ -199,27 +200,58 @@ void PaintSingle(QPainter& painter, int code) {
   if (code == 28) painter.fillRect(cell.adjusted(1, 1, -1, -1), QColor(255, 255, 255, 10));
   if (code == 31) painter.fillRect(cell.adjusted(1, 1, -1, -1), QColor(0, 0, 0, 25));
   switch (code) {
-    case 3: Grate(painter, cell); break;
-    case 7: SeeThrough(painter, cell); break;
-    case 11: ValveWheel(painter, cell); break;
-    case 15: Pebbles(painter, cell, seed, 4); break;
-    case 19: MossPatch(painter, cell, seed); break;
-    case 23: Leaf(painter, cell, QColor(0x8a, 0x9a, 0x3a), -30); break;
-    case 24: Crack(painter, cell, seed); break;
-    case 25: Bolt(painter, cell); break;
-    case 26: Puddle(painter, cell); break;
-    case 27: Flower(painter, cell); break;
-    case 30: Rivets(painter, cell); break;
-    default: break;
+    case 3:
+      Grate(painter, cell);
+      break;
+    case 7:
+      SeeThrough(painter, cell);
+      break;
+    case 11:
+      ValveWheel(painter, cell);
+      break;
+    case 15:
+      Pebbles(painter, cell, seed, 4);
+      break;
+    case 19:
+      MossPatch(painter, cell, seed);
+      break;
+    case 23:
+      Leaf(painter, cell, QColor(0x8a, 0x9a, 0x3a), -30);
+      break;
+    case 24:
+      Crack(painter, cell, seed);
+      break;
+    case 25:
+      Bolt(painter, cell);
+      break;
+    case 26:
+      Puddle(painter, cell);
+      break;
+    case 27:
+      Flower(painter, cell);
+      break;
+    case 30:
+      Rivets(painter, cell);
+      break;
+    default:
+      break;
   }
   if (code < 32) return;
   // Rows 4 to 7: quieter variations for larger areas.
   switch ((code - 32) / 8) {
-    case 0: MossPatch(painter, cell, seed); break;
-    case 1: Pebbles(painter, cell, seed, 2 + code % 3); break;
-    case 2: Crack(painter, cell, seed); break;
-    default: Leaf(painter, cell, code % 2 ? QColor(0xa0, 0x6a, 0x30) : QColor(0x7a, 0x8c, 0x34),
-                  static_cast<double>(code * 37 % 360)); break;
+    case 0:
+      MossPatch(painter, cell, seed);
+      break;
+    case 1:
+      Pebbles(painter, cell, seed, 2 + code % 3);
+      break;
+    case 2:
+      Crack(painter, cell, seed);
+      break;
+    default:
+      Leaf(painter, cell, code % 2 ? QColor(0xa0, 0x6a, 0x30) : QColor(0x7a, 0x8c, 0x34),
+           static_cast<double>(code * 37 % 360));
+      break;
   }
 }
 

@@ -1,8 +1,8 @@
 // The dot-matrix digit strips of the time and level displays.
 #include <array>
 
-#include "ArtStyle.h"
-#include "ArtworkSheets.h"
+#include "ui/art/ArtStyle.h"
+#include "ui/art/ArtworkSheets.h"
 
 namespace art {
 namespace {

@@ -1,9 +1,9 @@
 // b1: the pipe pieces in all their turning frames.
 #include <QPainterPath>
 
-#include "ArtStyle.h"
-#include "ArtworkSheets.h"
-#include "Tiles.h"
+#include "model/Tiles.h"
+#include "ui/art/ArtStyle.h"
+#include "ui/art/ArtworkSheets.h"
 
 namespace art {
 
@@ -52,8 +52,8 @@ void PaintHub(QPainter& painter, bool plugged) {
   painter.drawEllipse(QPointF(0, 0), MarkRadius + 0.5, MarkRadius + 0.5);
   if (!plugged) return;
   painter.setBrush(SteelDark);
-  painter.drawRoundedRect(QRectF(-HubRadius - 3, -HubRadius - 3, 2 * HubRadius + 6,
-                                 2 * HubRadius + 6), 4, 4);
+  painter.drawRoundedRect(
+      QRectF(-HubRadius - 3, -HubRadius - 3, 2 * HubRadius + 6, 2 * HubRadius + 6), 4, 4);
   painter.setBrush(Rust);
   for (int corner = 0; corner < 4; ++corner) {
     painter.save();

@@ -2,8 +2,8 @@
 // there, so AND with the mask and OR with a mark change the disc alone.
 #include <cmath>
 
-#include "ArtStyle.h"
-#include "ArtworkSheets.h"
+#include "ui/art/ArtStyle.h"
+#include "ui/art/ArtworkSheets.h"
 
 namespace art {
 namespace {
@@ -33,9 +33,12 @@ QImage WaterSheet() {
     for (int y = 0; y < MarkSize; ++y)
       for (int x = 0; x < MarkSize; ++x) {
         QRgb pixel;
-        if (picture < 6) pixel = MarkPixel(x, y, picture, false);
-        else if (picture == 6) pixel = InsideDisc(x, y) ? qRgb(0, 0, 0) : qRgb(255, 255, 255);
-        else pixel = MarkPixel(x, y, 5, true);
+        if (picture < 6)
+          pixel = MarkPixel(x, y, picture, false);
+        else if (picture == 6)
+          pixel = InsideDisc(x, y) ? qRgb(0, 0, 0) : qRgb(255, 255, 255);
+        else
+          pixel = MarkPixel(x, y, 5, true);
         sheet.setPixel(picture * MarkSize + x, y, pixel);
       }
   return sheet;
