@@ -162,7 +162,7 @@ class TWatcher {
         if (damage->drawable == mapped_) {
           if (drawings.empty() || drawings.back().Complete)
             drawings.push_back({MillisecondsSince(start), 0, false});
-          drawings.back().Pixels += damage->area.width * damage->area.height;
+          drawings.back().Pixels += long{damage->area.width} * damage->area.height;
           drawings.back().Complete = !(damage->level & 0x80);
         }
       }
@@ -207,11 +207,7 @@ TLevelStart LevelStart(const std::vector<TDrawing>& drawings, double splashGone)
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (argc < 4) {
-    std::cerr << "usage: gurx-startprobe SETTLE_MS IDLE_MS PROGRAM [ARGS...]\n";
-    return 2;
-  }
+int Probe(char** argv) {
   const int settleMs = std::atoi(argv[1]), idleMs = std::atoi(argv[2]);
   TWatcher watcher;
   const auto start = Clock::now();
@@ -239,4 +235,17 @@ int main(int argc, char** argv) {
   waitpid(pid, nullptr, 0);
   if (!seen) std::cerr << "no window was mapped and drawn\n";
   return seen ? 0 : 1;
+}
+
+int main(int argc, char** argv) {
+  if (argc < 4) {
+    std::cerr << "usage: gurx-startprobe SETTLE_MS IDLE_MS PROGRAM [ARGS...]\n";
+    return 2;
+  }
+  try {
+    return Probe(argv);
+  } catch (const std::exception& error) {
+    std::cerr << "gurx-startprobe: " << error.what() << "\n";
+    return 1;
+  }
 }

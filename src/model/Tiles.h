@@ -81,7 +81,8 @@ constexpr bool OnBoard(TCell cell) {
 
 // Every 80-entry cell array runs column by column.
 constexpr std::size_t CellIndex(TCell cell) {
-  return static_cast<std::size_t>((cell.Col - 1) * BoardRows + (cell.Row - 1));
+  return static_cast<std::size_t>(cell.Col - 1) * BoardRows +
+         static_cast<std::size_t>(cell.Row - 1);
 }
 
 constexpr TCell CellAt(std::size_t index) {

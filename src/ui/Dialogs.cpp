@@ -144,7 +144,7 @@ TLanguageWindow::TLanguageWindow(QWidget* parent, std::function<TLanguage()> lan
 }
 
 TInfoWindow::TInfoWindow(QWidget* parent, std::function<TLanguage()> language,
-                         std::function<void()> tongue)
+                         const std::function<void()>& tongue)
     : TModalWindow(parent, std::move(language)) {
   setFixedSize(309, 354);
   Bevel(this, {4, 4, 301, 181});

@@ -88,7 +88,8 @@ class TLanguageWindow : public TModalWindow {
 
 class TInfoWindow : public TModalWindow {
  public:
-  TInfoWindow(QWidget* parent, std::function<TLanguage()> language, std::function<void()> tongue);
+  TInfoWindow(QWidget* parent, std::function<TLanguage()> language,
+              const std::function<void()>& tongue);
 
  protected:
   void showEvent(QShowEvent* event) override;

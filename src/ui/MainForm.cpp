@@ -99,7 +99,7 @@ void TMainForm::Input(const std::function<void()>& handler) {
 
 // A speed button: raised, and never the keyboard's focus, so no key presses it.
 QToolButton* TMainForm::ToolButton(TControl control, const char* icon, int x,
-                                   std::function<void()> handler) {
+                                   const std::function<void()>& handler) {
   auto* button = new QToolButton(this);
   button->setGeometry(x, 4, control == TControl::NimbleplayBtn ? 30 : 25, 25);
   button->setIcon(PictureIcon(icon, {19, 19}));
@@ -193,7 +193,8 @@ void TMainForm::CreateDialogs(const std::string& programDir, const std::string& 
   dialogs_ = std::make_unique<TDialogSet>(
       this, [this] { return game_.Data().Language; }, [this] { game_.TongBtnClick(); },
       Q(programDir + "b5.bmp"));
-  const TPlace place = PalettePlace(TSettings(settingsPath), {x(), y()}, width(), Screens());
+  const TPlace place =
+      PalettePlace(TSettings(settingsPath), {x(), y()}, width(), TMainForm::Screens());
   palette_ = std::make_unique<TPaletteWindow>(this, renderer_.BackgroundSheet(),
                                               game_.Data().EditorBrush, TSettings(settingsPath));
   palette_->move(place.Left, place.Top);

@@ -71,7 +71,8 @@ class TMainForm : public QWidget, public TGameWindow {
   void BuildDisplays();
   void BuildSideColumn();
   void CreateDialogs(const std::string& programDir, const std::string& settingsPath);
-  QToolButton* ToolButton(TControl control, const char* icon, int x, std::function<void()> handler);
+  QToolButton* ToolButton(TControl control, const char* icon, int x,
+                          const std::function<void()>& handler);
   QToolButton* ToolButton(TControl control, const char* icon, int x, void (TGame::*handler)());
   // Player input reaches the game only while none of its modal windows is open.
   void Input(const std::function<void()>& handler);

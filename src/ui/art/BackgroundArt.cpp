@@ -56,8 +56,10 @@ void Grate(QPainter& painter, QRect cell) {
   painter.setBrush(QColor(0x1c, 0x22, 0x29));
   painter.drawRoundedRect(frame, 2, 2);
   painter.setPen(QPen(Stone.darker(140), 1.6));
-  for (double x = frame.left() + 4; x < frame.right() - 1; x += 4.5)
+  for (int i = 0; frame.left() + 4 + 4.5 * i < frame.right() - 1; ++i) {
+    const double x = frame.left() + 4 + 4.5 * i;
     painter.drawLine(QPointF(x, frame.top() + 2), QPointF(x, frame.bottom() - 2));
+  }
 }
 
 void ValveWheel(QPainter& painter, QRect cell) {
@@ -170,8 +172,10 @@ void Hatch(QPainter& painter, QRect area) {
   painter.setBrush(QColor(0x4a, 0x55, 0x61));
   painter.drawRoundedRect(plate, 6, 6);
   painter.setPen(QPen(QColor(0x3c, 0x46, 0x51), 1));
-  for (double y = plate.top() + 10; y < plate.bottom() - 6; y += 7)
+  for (int i = 0; plate.top() + 10 + 7 * i < plate.bottom() - 6; ++i) {
+    const double y = plate.top() + 10 + 7 * i;
     painter.drawLine(QPointF(plate.left() + 8, y), QPointF(plate.right() - 8, y));
+  }
   painter.setPen(QPen(FloorDark, 0.8));
   painter.setBrush(Steel.darker(125));
   for (double x : {plate.left() + 6, plate.right() - 6})
