@@ -30,7 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Press at pixels taken from the input, as a player clicking around would.
     for (std::size_t i = 0; i < 8 && i < size; ++i) {
       const auto button = static_cast<TMouseButton>(data[i] % 3);
-      boxMouseDown(game.Press, button, data[i] * 2, data[size - 1 - i] * 2);
+      if (const auto cell = HitTestBoard(data[i] * 2, data[size - 1 - i] * 2))
+        game.Press(button, *cell);
     }
   }
   return 0;
