@@ -9,6 +9,7 @@
 #include "control/GameData.h"
 #include "control/GameWindow.h"
 #include "control/LevelBar.h"
+#include "control/LifeCycle.h"
 #include "control/Settings.h"
 #include "model/BoardInput.h"
 #include "model/Texts.h"
@@ -62,7 +63,7 @@ class TGame : public TBoardHost {
   void PlaceLevelBarAtCurrentLevel();
   // Every paint of the board surface: the first one aligns state and level bar.
   void boxPaint();
-  bool FirstPaintPending() const { return firstPaint_; }
+  TLifeCycle Life() const { return life_; }
 
   // Saved games and the level file.
   void SaveBtnClick();
@@ -92,6 +93,8 @@ class TGame : public TBoardHost {
   TClock& Clock() override;
 
  private:
+  void StartUp();
+  void Terminate();
   bool LevelInPlay() const;
   void StartNextUnsolved(int direction);
   void MoveWindowFromSettings();
@@ -107,9 +110,7 @@ class TGame : public TBoardHost {
   TAnimator animator_{*this};
   std::mt19937 random_;
   TLevelBar levelBar_;
-  bool firstPaint_ = false;
-  bool startupRan_ = false;
-  bool closing_ = false;
+  TLifeCycle life_ = TLifeCycle::Created;
 };
 
 // Places of a three-place display, hundreds first: leading zeros blank, the

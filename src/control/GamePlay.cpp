@@ -53,7 +53,7 @@ void TGame::boxMouseDown(TMouseButton button, int x, int y) {
 }
 
 void TGame::TimerTimer() {
-  if (data_.State != psRunning || closing_) return;
+  if (data_.State != psRunning || life_ == TLifeCycle::Closing) return;
   if (data_.Mode == gmPractice || data_.TimeLeft > 0) {
     --data_.TimeLeft;
   } else if (window_.ModalWindowOpen()) {
@@ -99,20 +99,6 @@ void TGame::OptionBtnClick() {
 }
 
 void TGame::ExitBtnClick() { window_.CloseMainWindow(); }
-
-bool TGame::FormCloseQuery() {
-  window_.SetClockOn(false);
-  const bool close = window_.ShowDialog(TDialog::EndGame) == mrYes;
-  window_.SetClockOn(true);
-  return close;
-}
-
-bool TGame::CloseRequested() {
-  if (closing_) return true;  // a failure inside the shut-down closes nothing twice
-  if (!FormCloseQuery()) return false;
-  FormClose();
-  return true;
-}
 
 void TGame::info() {
   window_.SetClockOn(false);

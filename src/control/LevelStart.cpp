@@ -77,16 +77,3 @@ void TGame::NewGameBtnClick() {
   }
   UpdateTitleAndGauge();
 }
-
-void TGame::boxPaint() {
-  if (firstPaint_) {
-    SetPlayState(data_.State);
-    levelBar_.SetPosition(data_.Levels.LevelCount() - data_.CurrentLevel + 1);
-    firstPaint_ = false;
-  }
-  window_.DrawBackdrop();
-  DrawAllCells();
-  timboxPaint();
-  levelboxPaint();
-  UpdateTitleAndGauge();
-}

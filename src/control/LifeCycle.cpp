@@ -1,23 +1,33 @@
-// Creation, the start-up sequence at the first activation, and the shut-down.
+// The window's life: creation, the start-up sequence at the first
+// activation, the first paint, the close question and the shut-down.
 #include <chrono>
 
 #include "control/Game.h"
 #include "levels/LevelFile.h"
 
 void TGame::FormCreate(const std::string& programDir, const std::string& settingsPath) {
-  firstPaint_ = true;
+  life_ = TLifeCycle::Created;
   data_.ProgramDir = programDir;
   settings_.emplace(settingsPath);
   random_.seed(
       static_cast<std::uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
 }
 
+// Its own modal windows give the activation back: the sequence runs at the
+// first activation, once.
 void TGame::FormActivate() {
-  // Its own modal windows give the activation back, and the first paint may
-  // come before it: the sequence runs at the first activation, once.
-  if (startupRan_ || !settings_) return;
-  startupRan_ = true;
+  if (life_ != TLifeCycle::Created) return;
+  life_ = TLifeCycle::StartingUp;
+  StartUp();
+  if (life_ == TLifeCycle::StartingUp) life_ = TLifeCycle::Activated;
+}
 
+void TGame::Terminate() {
+  life_ = TLifeCycle::Terminated;
+  window_.Terminate();
+}
+
+void TGame::StartUp() {
   data_.Language = static_cast<TLanguage>(settings_->ReadInteger(TSettingKey::Tongue));
   if (data_.Language != lgGerman && data_.Language != lgEnglish) data_.Language = lgUnset;
   window_.ShowDialog(TDialog::Splash);
@@ -25,11 +35,11 @@ void TGame::FormActivate() {
 
   if (!window_.LoadArtwork(data_.ProgramDir)) {
     window_.ShowMessage(TMessageKind::Error, TextOf(TText::ArtworkNotLoaded, data_.Language));
-    window_.Terminate();
+    Terminate();
     return;
   }
   if (!ReadLevelFile(data_, data_.ProgramDir + LevelFileName, data_.Language, window_)) {
-    window_.Terminate();
+    Terminate();
     return;
   }
   levelBar_.SetMaximum(data_.Levels.LevelCount());
@@ -39,6 +49,8 @@ void TGame::FormActivate() {
   data_.CurrentLevel =
       LevelInRange(settings_->ReadInteger(TSettingKey::Level), data_.Levels.LevelCount());
 
+  // Without a remembered game the start-up ends here and starts no level;
+  // the first paint then starts the current one through the level bar.
   if (!ReadRememberedGame()) return;
   data_.HelpFile = data_.ProgramDir + "GURX2.HLP";
   MoveWindowFromSettings();
@@ -57,8 +69,38 @@ void TGame::MoveWindowFromSettings() {
                                          window_.Screens()));
 }
 
+// The first paint after the start-up sets the state's controls once more
+// and moves the level bar to the current level, which starts it unless the
+// bar already stands there.
+void TGame::boxPaint() {
+  if (life_ == TLifeCycle::Activated) {
+    SetPlayState(data_.State);
+    levelBar_.SetPosition(data_.Levels.LevelCount() - data_.CurrentLevel + 1);
+    life_ = TLifeCycle::Running;
+  }
+  window_.DrawBackdrop();
+  DrawAllCells();
+  timboxPaint();
+  levelboxPaint();
+  UpdateTitleAndGauge();
+}
+
+bool TGame::FormCloseQuery() {
+  window_.SetClockOn(false);
+  const bool close = window_.ShowDialog(TDialog::EndGame) == mrYes;
+  window_.SetClockOn(true);
+  return close;
+}
+
+bool TGame::CloseRequested() {
+  if (life_ == TLifeCycle::Closing) return true;  // a failure inside the shut-down closes nothing twice
+  if (!FormCloseQuery()) return false;
+  FormClose();
+  return true;
+}
+
 void TGame::FormClose() {
-  closing_ = true;
+  life_ = TLifeCycle::Closing;
   window_.SetClockOn(false);
   help_.Quit();
   if (data_.State == psEditing) StoreBoardToLevel(data_.Board, data_.Levels[data_.CurrentLevel]);

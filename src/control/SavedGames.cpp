@@ -30,13 +30,13 @@ void TGame::SaveBtnClick() {
                   window_);
   else
     SaveGame();
-  if (!closing_) window_.SetClockOn(true);  // a failed save may have closed the game
+  if (life_ != TLifeCycle::Closing) window_.SetClockOn(true);  // a failed save may have closed it
 }
 
 void TGame::LoadBtnClick() {
   window_.SetClockOn(false);
   LoadGame();
-  if (!closing_) window_.SetClockOn(true);
+  if (life_ != TLifeCycle::Closing) window_.SetClockOn(true);
 }
 
 bool TGame::ReadRememberedGame() {
@@ -77,7 +77,7 @@ void TGame::SaveGame() {
     window_.ShowMessage(TMessageKind::Error,
                         TextOf(TText::GameNotSaved, data_.Language, FileNamePart(path)));
     // Inside the shut-down the close under way ends the program.
-    if (!closing_) window_.CloseMainWindow();
+    if (life_ != TLifeCycle::Closing) window_.CloseMainWindow();
     return;
   }
   data_.GameFileName = path;

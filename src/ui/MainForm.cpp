@@ -94,7 +94,7 @@ TMainForm::TMainForm(const std::string& programDir, const std::string& settingsP
 TMainForm::~TMainForm() { game_.FormDestroy(); }
 
 void TMainForm::Input(const std::function<void()>& handler) {
-  if (modalDepth_ == 0 && !terminating_) handler();
+  if (modalDepth_ == 0 && game_.Life() != TLifeCycle::Terminated) handler();
 }
 
 // A speed button: raised, and never the keyboard's focus, so no key presses it.
@@ -200,13 +200,13 @@ void TMainForm::CreateDialogs(const std::string& programDir, const std::string& 
   palette_->move(place.Left, place.Top);
 }
 
+// The first activation comes once the window is shown; the game runs the
+// start-up then, and only then.
 void TMainForm::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  if (shown_) return;
-  shown_ = true;
+  if (game_.Life() != TLifeCycle::Created) return;
   QTimer::singleShot(0, this, [this] {
     game_.FormActivate();
-    activated_ = true;
     board_->update();
   });
 }
@@ -214,20 +214,13 @@ void TMainForm::showEvent(QShowEvent* event) {
 // The first paint after the start-up aligns the level bar, which may start
 // a level with its animation: that runs after the paint, not inside it.
 void TMainForm::BoardPainting() {
-  if (activated_ && !terminating_ && game_.FirstPaintPending() && !alignQueued_) {
-    alignQueued_ = true;
+  if (game_.Life() == TLifeCycle::Activated)
     QTimer::singleShot(0, this, [this] { AlignAtFirstPaint(); });
-  }
 }
 
-// The alignment may start a level: it waits for an open modal window.
+// It may start a level, so it waits for an open modal window to close.
 void TMainForm::AlignAtFirstPaint() {
-  if (terminating_ || !game_.FirstPaintPending()) return;
-  if (modalDepth_ > 0) {
-    alignWaiting_ = true;
-    return;
-  }
-  game_.boxPaint();
+  if (game_.Life() == TLifeCycle::Activated && modalDepth_ == 0) game_.boxPaint();
 }
 
 int TMainForm::RunModal(QDialog& dialog) {
@@ -242,17 +235,18 @@ int TMainForm::RunModal(QDialog& dialog) {
   ++modalDepth_;
   const int result = dialog.exec();
   --modalDepth_;
-  if (modalDepth_ == 0 && std::exchange(alignWaiting_, false))
+  if (modalDepth_ == 0 && game_.Life() == TLifeCycle::Activated)
     QTimer::singleShot(0, this, [this] { AlignAtFirstPaint(); });
   return result;
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
-  if (!terminating_ && modalDepth_ > 0) {
+  const bool terminated = game_.Life() == TLifeCycle::Terminated;
+  if (!terminated && modalDepth_ > 0) {
     event->ignore();  // the open window answers first
     return;
   }
-  if (terminating_ || game_.CloseRequested()) {
+  if (terminated || game_.CloseRequested()) {
     event->accept();
     palette_->hide();
     help_.Quit();
@@ -263,7 +257,6 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 }
 
 void TMainForm::Terminate() {
-  terminating_ = true;
   QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(1); });
   hide();
 }

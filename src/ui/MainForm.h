@@ -98,10 +98,5 @@ class TMainForm : public QWidget, public TGameWindow {
   TLevelScrollBar* levelScroll_ = nullptr;
   std::unique_ptr<TDialogSet> dialogs_;
   std::unique_ptr<TPaletteWindow> palette_;
-  bool shown_ = false;
-  bool terminating_ = false;
-  bool alignQueued_ = false;
-  bool alignWaiting_ = false;  // for the modal window that is open
-  bool activated_ = false;
-  int modalDepth_ = 0;
+  int modalDepth_ = 0;  // modal windows open
 };

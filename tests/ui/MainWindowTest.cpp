@@ -40,7 +40,7 @@ struct MainWindow : ::testing::Test {
     Window = std::make_unique<TCountingForm>(Dir / "game/", Dir / "quillcase.ini");
     WhenModal([](QWidget* splash) { splash->close(); });
     Window->show();
-    ASSERT_TRUE(QTest::qWaitFor([this] { return !Window->Game().FirstPaintPending(); }));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return Window->Game().Life() == TLifeCycle::Running; }));
   }
   const TGameData& Data() const { return Window->Game().Data(); }
   QPoint StartCell() const {
