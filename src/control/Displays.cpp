@@ -80,6 +80,10 @@ void TGame::UpdateTitleAndGauge() {
                                          std::to_string(count)));
 }
 
+// After a delete only the gauge's range follows at once; its hint and the
+// title wait for the next UpdateTitleAndGauge.
+void TGame::ResizeGauge() { window_.SetGauge(data_.Levels.LevelCount(), SolvedLevelCount()); }
+
 int TGame::SolvedLevelCount() const {
   int solved = 0;
   for (std::int32_t n = 1; n <= std::min(data_.Levels.LevelCount(), TResultTable::Size); ++n)

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "control/Animator.h"
+#include "control/EditorHost.h"
 #include "control/GameData.h"
 #include "control/GameWindow.h"
 #include "control/LevelBar.h"
@@ -16,20 +17,17 @@
 
 // The main window's handlers, without the window: every rule of play,
 // start-up and shut-down, reaching the screen only through TGameWindow.
-class TGame : public TBoardHost {
+// The window reads what it draws; the editor works through TEditorHost.
+class TGame : private TBoardHost, private TEditorHost {
  public:
   TGame(TGameWindow& window, TSoundPlayer& sound, THelpViewer& help);
   TGame(const TGame&) = delete;
   TGame& operator=(const TGame&) = delete;
 
-  TGameData& Data() { return data_; }
   const TGameData& Data() const { return data_; }
-  TLevelBar& LevelBar() { return levelBar_; }
-  TGameWindow& Window() { return window_; }
-  TAnimator& Animator() { return animator_; }
-  std::mt19937& Random() { return random_; }
-  // Presses on the board while editing; the editor fills it in.
-  std::function<void(TMouseButton, TCell)> EditorMouseDown;
+  const TLevelBar& LevelBar() const { return levelBar_; }
+  // The editor is handed this at its construction.
+  TEditorHost& ForEditor() { return *this; }
 
   // Start-up and shut-down.
   void FormCreate(const std::string& programDir, const std::string& settingsPath);
@@ -41,7 +39,6 @@ class TGame : public TBoardHost {
   void FormDestroy();
 
   // Play.
-  void SetPlayState(TPlayState state);
   void Pause();
   void boxClick();
   void boxMouseDown(TMouseButton button, int x, int y);
@@ -55,12 +52,14 @@ class TGame : public TBoardHost {
   // Choosing and starting levels. False when the player refused to give up the level.
   bool StartLevel(std::int32_t n);
   void levelScrollChange();
+  // The player moved the level bar to a position.
+  void LevelBarMoved(int position) { levelBar_.SetPosition(position); }
   void sUpBtnClick() { StartNextUnsolved(+1); }
   void sDownBtnClick() { StartNextUnsolved(-1); }
   void RestartBtnClick();
   void NewGameBtnClick();
   // Moves the bar to the current level without starting it.
-  void PlaceLevelBarAtCurrentLevel();
+  void PlaceLevelBarAtCurrentLevel() override;
   // Every paint of the board surface: the first one aligns state and level bar.
   void boxPaint();
   TLifeCycle Life() const { return life_; }
@@ -72,6 +71,9 @@ class TGame : public TBoardHost {
   void SaveGame();
   void LoadGame();
 
+  // The palette window was closed by the player: its place is remembered.
+  void PaletteFormClose(TPlace place);
+
   // Sound and help.
   void PlaySoundCue(int cue) override;
   void rules();
@@ -80,19 +82,30 @@ class TGame : public TBoardHost {
   // Displays and texts.
   void timboxPaint();
   void levelboxPaint();
-  void UpdateTitleAndGauge();
+  void UpdateTitleAndGauge() override;
   void ApplyLanguage();
   // Redraws every cell, column by column.
-  void DrawAllCells();
-  // Levels 1..LevelCount with a result above 0, as the gauge counts them.
-  int SolvedLevelCount() const;
+  void DrawAllCells() override;
+  void SetPlayState(TPlayState state) override;
+
+ private:
+  friend struct TGameTestAccess;  // the tests set up and inspect states directly
 
   // The board host: frames and phases go straight to the window.
   void DrawRotationFrame(int col, int row, int kind, int frame) override;
   void DrawFlowPhase(int phase) override;
   TClock& Clock() override;
 
- private:
+  // The editor's host.
+  void AttachEditor(TBoardEditor& editor) override { editor_ = &editor; }
+  TGameData& EditedData() override { return data_; }
+  void DrawCell(TCell cell) override { window_.DrawCell(cell.Col, cell.Row); }
+  TAnimator& Animator() override { return animator_; }
+  int DrawQuarter() override;
+  void ResizeGauge() override;
+  // Levels 1..LevelCount with a result above 0, as the gauge counts them.
+  int SolvedLevelCount() const;
+
   void StartUp();
   void Terminate();
   bool LevelInPlay() const;
@@ -110,6 +123,7 @@ class TGame : public TBoardHost {
   TAnimator animator_{*this};
   std::mt19937 random_;
   TLevelBar levelBar_;
+  TBoardEditor* editor_ = nullptr;
   TLifeCycle life_ = TLifeCycle::Created;
 };
 

@@ -40,7 +40,7 @@ void TGame::boxMouseDown(TMouseButton button, int x, int y) {
   const std::optional<TCell> cell = HitTestBoard(x, y);
   if (!cell) return;
   if (data_.State == psEditing) {
-    if (EditorMouseDown) EditorMouseDown(button, *cell);
+    if (editor_) editor_->MouseDown(button, *cell);
     return;
   }
   if (data_.State != psRunning) return;
@@ -127,3 +127,5 @@ void TGame::DrawRotationFrame(int col, int row, int kind, int frame) {
 void TGame::DrawFlowPhase(int phase) { window_.DrawFlowPhase(phase); }
 
 TClock& TGame::Clock() { return window_.Clock(); }
+
+int TGame::DrawQuarter() { return std::uniform_int_distribution<int>(0, 3)(random_); }

@@ -126,4 +126,11 @@ void TGame::WriteSettings() {
   settings_->WriteString(TSettingKey::Save, data_.GameFileName);
 }
 
+// The palette's place is the one setting written outside the shut-down.
+void TGame::PaletteFormClose(TPlace place) {
+  if (!settings_) return;
+  settings_->WriteInteger(TSettingKey::EditorLeft, place.Left);
+  settings_->WriteInteger(TSettingKey::EditorTop, place.Top);
+}
+
 void TGame::FormDestroy() { data_.Levels.Clear(); }

@@ -1,7 +1,6 @@
 #include "editor/Editor.h"
 
-#include <random>
-
+#include "editor/Palette.h"
 #include "model/Flow.h"
 #include "model/Rotation.h"
 
@@ -14,11 +13,13 @@ bool IsBlockBrush(int brush) { return brush == 0 || brush == 4; }
 
 }  // namespace
 
-TEditor::TEditor(TGame& game, TDraw draw)
-    : game_(game), data_(game.Data()), draw_(std::move(draw)) {
-  if (!draw_) draw_ = [&game] { return std::uniform_int_distribution<int>(0, 3)(game.Random()); };
-  game_.EditorMouseDown = [this](TMouseButton button, TCell cell) { MouseDown(button, cell); };
+TEditor::TEditor(TEditorHost& host, TDraw draw)
+    : host_(host), data_(host.EditedData()), draw_(std::move(draw)) {
+  if (!draw_) draw_ = [&host] { return host.DrawQuarter(); };
+  host_.AttachEditor(*this);
 }
+
+void TEditor::PaletteMouseDown(int x, int y) { data_.EditorBrush = BrushAtPixel(x, y); }
 
 void TEditor::MouseDown(TMouseButton button, TCell cell) {
   if (button == TMouseButton::Middle) return;
@@ -30,7 +31,7 @@ void TEditor::MouseDown(TMouseButton button, TCell cell) {
 void TEditor::Flood() {
   data_.LevelTouched = true;
   ComputeFlow(data_.Board);
-  game_.Animator().AnimateFlow(data_.Board);
+  host_.Animator().AnimateFlow(data_.Board);
 }
 
 void TEditor::LeftPress(TCell cell) {
@@ -41,15 +42,15 @@ void TEditor::LeftPress(TCell cell) {
     return;
   }
   if (cell == board.Source()) {
-    game_.Animator().ShowTurn(RotateForward(board, cell));
+    host_.Animator().ShowTurn(RotateForward(board, cell));
   } else {
     const TCell old = board.Source();
     board.SourceCol = cell.Col;
     board.SourceRow = cell.Row;
-    game_.Window().DrawCell(old.Col, old.Row);
+    host_.DrawCell(old);
   }
   board.ShownFlow[CellIndex(cell)] = 1;
-  game_.Window().DrawCell(cell.Col, cell.Row);
+  host_.DrawCell(cell);
   Flood();
 }
 
@@ -57,14 +58,14 @@ void TEditor::LeftPress(TCell cell) {
 void TEditor::PaintBackground(TCell cell) {
   const int brush = data_.EditorBrush;
   data_.Board.Backgrounds[CellIndex(cell)] = static_cast<TBackgroundCode>(brush);
-  game_.Window().DrawCell(cell.Col, cell.Row);
+  host_.DrawCell(cell);
   if (!IsBlockBrush(brush)) return;
   for (int i = 0; i < BlockWidth; ++i)
     for (int j = 0; j < BlockWidth; ++j) {
       const TCell target{cell.Col + i, cell.Row + j};
       if (!OnBoard(target)) continue;
       data_.Board.Backgrounds[CellIndex(target)] = static_cast<TBackgroundCode>(brush + i + 8 * j);
-      game_.Window().DrawCell(target.Col, target.Row);
+      host_.DrawCell(target);
     }
 }
 
@@ -75,7 +76,7 @@ void TEditor::RightPress(TCell cell) {
     board.Tile(cell) = 0;
     board.Backgrounds[CellIndex(cell)] = bgDefault;
     board.ShownFlow[CellIndex(cell)] = 0;
-    game_.Window().DrawCell(cell.Col, cell.Row);
+    host_.DrawCell(cell);
     return;  // emptying moves no start and floods nothing
   }
   if (kind < tkCross) {
@@ -85,12 +86,12 @@ void TEditor::RightPress(TCell cell) {
   const TCell old = board.Source();
   if (OnBoard(old)) {
     board.ShownFlow[CellIndex(old)] = 0;
-    game_.Window().DrawCell(old.Col, old.Row);
+    host_.DrawCell(old);
   }
   board.SourceCol = cell.Col;
   board.SourceRow = cell.Row;
   board.ShownFlow[CellIndex(cell)] = 1;
-  game_.Window().DrawCell(cell.Col, cell.Row);
+  host_.DrawCell(cell);
   Flood();
 }
 
@@ -102,7 +103,7 @@ void TEditor::InsertBtnClick() {
   board.Tiles.fill(0);
   board.Backgrounds.fill(bgDefault);
   board.ShownFlow.fill(0);
-  game_.DrawAllCells();
+  host_.DrawAllCells();
 
   data_.Results.InsertAfter(data_.CurrentLevel, levels.LevelCount());
   TLevelRec fresh{};
@@ -110,8 +111,8 @@ void TEditor::InsertBtnClick() {
   levels.Insert(data_.CurrentLevel + 1, fresh);
   ++data_.CurrentLevel;
 
-  game_.PlaceLevelBarAtCurrentLevel();
-  game_.UpdateTitleAndGauge();
+  host_.PlaceLevelBarAtCurrentLevel();
+  host_.UpdateTitleAndGauge();
   data_.LevelTouched = true;
   data_.LevelsChanged = true;
 }
@@ -129,13 +130,13 @@ void TEditor::DeleteBtnClick() {
   LoadLevelToBoard(data_.Board, current);
   data_.TimeLeft = SecondsPerTileInEditor * TileCount(current);
   ComputeFlow(data_.Board);
-  game_.DrawAllCells();
-  game_.Animator().AnimateFlow(data_.Board);
+  host_.DrawAllCells();
+  host_.Animator().AnimateFlow(data_.Board);
   data_.LevelTouched = false;
   // The bar shows the level that follows into the deleted one's place, as
   // the board does; placing it starts nothing.
-  game_.PlaceLevelBarAtCurrentLevel();
-  game_.Window().SetGauge(levels.LevelCount(), game_.SolvedLevelCount());
-  game_.SetPlayState(psEditing);
+  host_.PlaceLevelBarAtCurrentLevel();
+  host_.ResizeGauge();
+  host_.SetPlayState(psEditing);
   data_.LevelsChanged = true;
 }

@@ -2,23 +2,24 @@
 
 #include <functional>
 
-#include "control/Game.h"
+#include "control/EditorHost.h"
 
-// The level editor: presses on the board while editing, and the scramble,
-// insert and delete buttons. It works on the game's data and draws through
-// the game's window.
-class TEditor {
+// The level editor: presses on the board while editing, the palette, and
+// the scramble, insert and delete buttons. It works on the game's data and
+// shows its edits through the host the game hands it.
+class TEditor : private TBoardEditor {
  public:
   // Draws an integer uniformly from 0 to 3.
   using TDraw = std::function<int()>;
 
   // Takes over the game's presses in the editing state; without a draw the
   // game's own random generator is used.
-  explicit TEditor(TGame& game, TDraw draw = {});
+  explicit TEditor(TEditorHost& host, TDraw draw = {});
   TEditor(const TEditor&) = delete;
   TEditor& operator=(const TEditor&) = delete;
 
-  void MouseDown(TMouseButton button, TCell cell);
+  // A press on the palette chooses the brush under it.
+  void PaletteMouseDown(int x, int y);
   void MixBtnClick();
   void InsertBtnClick();
   void DeleteBtnClick();
@@ -34,7 +35,9 @@ class TEditor {
   bool ScrambleCanMove() const;
   int OpenDirection(TTileCode tile);
 
-  TGame& game_;
+  void MouseDown(TMouseButton button, TCell cell) override;
+
+  TEditorHost& host_;
   TGameData& data_;
   TDraw draw_;
 };

@@ -21,8 +21,3 @@ TPlace PalettePlace(const TSettings& settings, TPlace mainWindow, int mainWidth,
                       settings.ReadInteger(TSettingKey::EditorTop, mainWindow.Top)};
   return WindowPlaceOnScreen(wanted, PaletteSize, PaletteSize, screens);
 }
-
-void RememberPalettePlace(const TSettings& settings, TPlace place) {
-  settings.WriteInteger(TSettingKey::EditorLeft, place.Left);
-  settings.WriteInteger(TSettingKey::EditorTop, place.Top);
-}

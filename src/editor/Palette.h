@@ -20,4 +20,3 @@ std::array<TLine, 2> BrushMarkLines(int brush);
 // place at creation; always on a screen.
 TPlace PalettePlace(const TSettings& settings, TPlace mainWindow, int mainWidth,
                     const std::vector<TRect>& screens);
-void RememberPalettePlace(const TSettings& settings, TPlace place);

@@ -52,20 +52,20 @@ void TEditor::MixBtnClick() {
     TTileCode& tile = board.Tile(walker);
     const int turns = draw_() + 1;
     tile = MakeTileCode((RotationOf(tile) + turns) % 4, KindOf(tile));
-    game_.Window().DrawCell(walker.Col, walker.Row);
-    Delay(game_.Clock(), PassDelayMs);
+    host_.DrawCell(walker);
+    Delay(host_.Clock(), PassDelayMs);
     const int direction = OpenDirection(tile);
     if (!ValidTarget(board, walker, direction)) continue;
     board.SourceCol = walker.Col;
     board.SourceRow = walker.Row;
     board.ShownFlow[CellIndex(walker)] = 0;
-    game_.Window().DrawCell(walker.Col, walker.Row);
+    host_.DrawCell(walker);
     walker = Neighbour(walker, direction);
     board.ShownFlow[CellIndex(walker)] = 1;
-    game_.Window().DrawCell(walker.Col, walker.Row);
+    host_.DrawCell(walker);
     --movesLeft;
   }
   ComputeFlow(board);
-  game_.Animator().AnimateFlow(board);
+  host_.Animator().AnimateFlow(board);
   data_.LevelsChanged = true;
 }

@@ -110,33 +110,29 @@ QToolButton* TMainForm::ToolButton(TControl control, const char* icon, int x,
   return button;
 }
 
-QToolButton* TMainForm::ToolButton(TControl control, const char* icon, int x,
-                                   void (TGame::*handler)()) {
-  return ToolButton(control, icon, x, [this, handler] { (game_.*handler)(); });
-}
 
 void TMainForm::BuildToolBar() {
   auto* panel = new QFrame(this);
   panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
   panel->setGeometry(0, 0, TBoardRenderer::Width, ToolBarHeight);
-  ToolButton(TControl::NewGameBtn, "newgame", 4, &TGame::NewGameBtnClick);
-  ToolButton(TControl::RestartBtn, "restart", 28, &TGame::RestartBtnClick);
-  ToolButton(TControl::LoadBtn, "load", 52, &TGame::LoadBtnClick);
-  ToolButton(TControl::SaveBtn, "save", 76, &TGame::SaveBtnClick);
-  ToolButton(TControl::PauseBtn, "pause", 100, &TGame::Pause);
-  auto* sound = ToolButton(TControl::SoundBtn, "sound-off", 124, std::function<void()>());
+  ToolButton(TControl::NewGameBtn, "newgame", 4, [this] { game_.NewGameBtnClick(); });
+  ToolButton(TControl::RestartBtn, "restart", 28, [this] { game_.RestartBtnClick(); });
+  ToolButton(TControl::LoadBtn, "load", 52, [this] { game_.LoadBtnClick(); });
+  ToolButton(TControl::SaveBtn, "save", 76, [this] { game_.SaveBtnClick(); });
+  ToolButton(TControl::PauseBtn, "pause", 100, [this] { game_.Pause(); });
+  auto* sound = ToolButton(TControl::SoundBtn, "sound-off", 124, {});  // a toggle: no handler
   sound->setCheckable(true);
   connect(sound, &QToolButton::toggled, this, [sound](bool on) {
     sound->setIcon(PictureIcon(on ? "sound" : "sound-off", {19, 19}));
   });
-  ToolButton(TControl::OptionBtn, "mode", 148, &TGame::OptionBtnClick);
-  ToolButton(TControl::ExitBtn, "exit", 172, &TGame::ExitBtnClick);
+  ToolButton(TControl::OptionBtn, "mode", 148, [this] { game_.OptionBtnClick(); });
+  ToolButton(TControl::ExitBtn, "exit", 172, [this] { game_.ExitBtnClick(); });
   ToolButton(TControl::MixBtn, "mix", 4, [this] { editor_.MixBtnClick(); });
   ToolButton(TControl::InsertBtn, "insert", 28, [this] { editor_.InsertBtnClick(); });
   ToolButton(TControl::DeleteBtn, "delete", 52, [this] { editor_.DeleteBtnClick(); });
-  ToolButton(TControl::RulesBtn, "rules", 417, &TGame::rules);
-  ToolButton(TControl::InfoBtn, "info", 441, &TGame::info);
-  ToolButton(TControl::NimbleplayBtn, "series", 465, &TGame::NimbleplayBtnClick);
+  ToolButton(TControl::RulesBtn, "rules", 417, [this] { game_.rules(); });
+  ToolButton(TControl::InfoBtn, "info", 441, [this] { game_.info(); });
+  ToolButton(TControl::NimbleplayBtn, "series", 465, [this] { game_.NimbleplayBtnClick(); });
   for (TControl editorButton : {TControl::MixBtn, TControl::InsertBtn, TControl::DeleteBtn})
     controls_[editorButton]->hide();
 }
@@ -157,7 +153,7 @@ void TMainForm::BuildSideColumn() {
   gauge_ = new TGauge(this);
   gauge_->setGeometry(410, ToolBarHeight + 130, 22, 180);
   controls_[TControl::gsol] = gauge_;
-  ToolButton(TControl::sUpBtn, "up", 449, &TGame::sUpBtnClick)
+  ToolButton(TControl::sUpBtn, "up", 449, [this] { game_.sUpBtnClick(); })
       ->setGeometry(449, ToolBarHeight + 130, 23, 20);
   levelScroll_ = new TLevelScrollBar(this);
   levelScroll_->setGeometry(450, ToolBarHeight + 150, 22, 140);
@@ -165,12 +161,12 @@ void TMainForm::BuildSideColumn() {
   levelScroll_->setSingleStep(1);
   levelScroll_->setPageStep(10);
   connect(levelScroll_, &QScrollBar::valueChanged, this, [this](int position) {
-    Input([this, position] { game_.LevelBar().SetPosition(position); });
+    Input([this, position] { game_.LevelBarMoved(position); });
     // Where a start was refused or held back, the bar shows the board's level.
     ShowLevelBar(game_.LevelBar().Position(), game_.LevelBar().Maximum());
   });
   controls_[TControl::levelScroll] = levelScroll_;
-  ToolButton(TControl::sDownBtn, "down", 449, &TGame::sDownBtnClick)
+  ToolButton(TControl::sDownBtn, "down", 449, [this] { game_.sDownBtnClick(); })
       ->setGeometry(449, ToolBarHeight + 290, 23, 20);
 
   auto* pausetext = new TClickLabel(this);
@@ -195,8 +191,11 @@ void TMainForm::CreateDialogs(const std::string& programDir, const std::string& 
       Q(programDir + "b5.bmp"));
   const TPlace place =
       PalettePlace(TSettings(settingsPath), {x(), y()}, width(), TMainForm::Screens());
-  palette_ = std::make_unique<TPaletteWindow>(this, renderer_.BackgroundSheet(),
-                                              game_.Data().EditorBrush, TSettings(settingsPath));
+  palette_ = std::make_unique<TPaletteWindow>(
+      this, renderer_.BackgroundSheet(),
+      TPaletteWindow::THandlers{[this] { return game_.Data().EditorBrush; },
+                                [this](int x, int y) { editor_.PaletteMouseDown(x, y); },
+                                [this](QPoint at) { game_.PaletteFormClose({at.x(), at.y()}); }});
   palette_->move(place.Left, place.Top);
 }
 

@@ -73,7 +73,6 @@ class TMainForm : public QWidget, public TGameWindow {
   void CreateDialogs(const std::string& programDir, const std::string& settingsPath);
   QToolButton* ToolButton(TControl control, const char* icon, int x,
                           const std::function<void()>& handler);
-  QToolButton* ToolButton(TControl control, const char* icon, int x, void (TGame::*handler)());
   // Player input reaches the game only while none of its modal windows is open.
   void Input(const std::function<void()>& handler);
   // Every modal window of the game opens here: centred on the main window's
@@ -88,7 +87,7 @@ class TMainForm : public QWidget, public TGameWindow {
   TQtSoundPlayer sound_;
   TQtHelpViewer help_;
   TGame game_{*this, sound_, help_};
-  TEditor editor_{game_};
+  TEditor editor_{game_.ForEditor()};
   QTimer timer_;
   std::map<TControl, QWidget*> controls_;
   TBoardSurface* board_ = nullptr;

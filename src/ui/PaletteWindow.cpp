@@ -6,11 +6,10 @@
 
 #include "editor/Palette.h"
 
-TPaletteWindow::TPaletteWindow(QWidget* parent, const QImage& sheet, int& brush, TSettings settings)
+TPaletteWindow::TPaletteWindow(QWidget* parent, const QImage& sheet, THandlers handlers)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       sheet_(sheet),
-      brush_(brush),
-      settings_(std::move(settings)) {
+      handlers_(std::move(handlers)) {
   setWindowTitle("Gurgelix");
   setFixedSize(PaletteSize, PaletteSize);
 }
@@ -23,7 +22,7 @@ void TPaletteWindow::FormPaint() {
 
 void TPaletteWindow::DrawBrushMark(QPainter& painter) const {
   painter.setPen(QPen(Qt::white, 3));
-  for (const TLine& line : BrushMarkLines(brush_))
+  for (const TLine& line : BrushMarkLines(handlers_.Brush()))
     painter.drawLine(line.X1, line.Y1, line.X2, line.Y2);
 }
 
@@ -34,7 +33,7 @@ void TPaletteWindow::mousePressEvent(QMouseEvent* event) {
 
 // The old cross goes with the repaint of the whole sheet.
 void TPaletteWindow::FormMouseDown(int x, int y) {
-  brush_ = BrushAtPixel(x, y);
+  handlers_.Pressed(x, y);
   update();
 }
 
@@ -43,4 +42,4 @@ void TPaletteWindow::closeEvent(QCloseEvent* event) {
   QWidget::closeEvent(event);
 }
 
-void TPaletteWindow::FormClose() { RememberPalettePlace(settings_, {x(), y()}); }
+void TPaletteWindow::FormClose() { handlers_.Closed(pos()); }

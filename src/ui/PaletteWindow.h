@@ -2,14 +2,19 @@
 
 #include <QImage>
 #include <QWidget>
-
-#include "control/Settings.h"
+#include <functional>
 
 // The editor's palette: the 8 x 8 background pictures; a press chooses the
-// brush, a white cross marks it.
+// brush, a white cross marks it. The brush and the remembered place belong
+// to the game; the window shows the one and reports the other.
 class TPaletteWindow : public QWidget {
  public:
-  TPaletteWindow(QWidget* parent, const QImage& sheet, int& brush, TSettings settings);
+  struct THandlers {
+    std::function<int()> Brush;
+    std::function<void(int x, int y)> Pressed;
+    std::function<void(QPoint place)> Closed;  // by the player
+  };
+  TPaletteWindow(QWidget* parent, const QImage& sheet, THandlers handlers);
 
  protected:
   void paintEvent(QPaintEvent*) override { FormPaint(); }
@@ -19,11 +24,9 @@ class TPaletteWindow : public QWidget {
  private:
   void FormPaint();
   void FormMouseDown(int x, int y);
-  // Only the player closes the palette: its place is remembered then.
   void FormClose();
   void DrawBrushMark(QPainter& painter) const;
 
   const QImage& sheet_;
-  int& brush_;
-  TSettings settings_;
+  THandlers handlers_;
 };

@@ -15,7 +15,7 @@ TEST(Displays, ThreeDigitsBlankOnlyLeadingZeros) {
 TEST_F(GameTest, TitleHintsAndGaugeFollowTheLanguage) {
   StartUp(40);
   for (int level = 2; level <= 8; ++level) Data.Results[level] = 1;
-  Game.LevelBar().SetPosition(38);  // level 3
+  Bar.SetPosition(38);  // level 3
   EXPECT_EQ(Window.Hints[TControl::levelbox], "Level 3: solved");
   EXPECT_EQ(Window.Hints[TControl::gsol], "7 of 40 levels solved");
   EXPECT_EQ(Window.LevelDigits, (TDisplayDigits{std::nullopt, std::nullopt, 3}));
@@ -26,7 +26,7 @@ TEST_F(GameTest, TitleHintsAndGaugeFollowTheLanguage) {
 
   Data.Language = lgGerman;
   Data.Mode = gmPractice;
-  Game.LevelBar().SetPosition(40);  // level 1
+  Bar.SetPosition(40);  // level 1
   EXPECT_EQ(Window.Hints[TControl::levelbox], "Stufe 1: ungelöst");
   EXPECT_EQ(Window.Hints[TControl::gsol], "7 von 40 Stufen gelöst");
   EXPECT_EQ(Window.Hints[TControl::ExitBtn], "Ich hab genug!");

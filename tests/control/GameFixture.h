@@ -7,6 +7,12 @@
 #include "support/LevelBuilder.h"
 #include "support/TempDir.h"
 
+// The tests set up and inspect the game's state directly.
+struct TGameTestAccess {
+  static TGameData& Data(TGame& game) { return game.data_; }
+  static TLevelBar& Bar(TGame& game) { return game.levelBar_; }
+};
+
 // A game in a program directory of its own, driven through the fake window.
 // Every level holds two ends: the start (1,1) open up and (2,1) open left,
 // so a right press on the start solves it and its clock budget is 8.
@@ -16,7 +22,8 @@ struct GameTest : ::testing::Test {
   TFakeSound Sound;
   TFakeHelp Help;
   TGame Game{Window, Sound, Help};
-  TGameData& Data = Game.Data();
+  TGameData& Data = TGameTestAccess::Data(Game);
+  TLevelBar& Bar = TGameTestAccess::Bar(Game);
   std::string ProgramDir = Dir.Path().string() + "/";
   std::string SettingsPath = Dir / "config/quillcase.ini";
 

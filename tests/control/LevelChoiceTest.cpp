@@ -8,15 +8,15 @@ TEST_F(GameTest, LevelBarRunsReversedAndStartsAtEveryChange) {
   StartUp(120);
   EXPECT_EQ(Window.BarMaximum, 120);
   EXPECT_EQ(Window.BarPosition, 120);  // level 1 at the bottom end
-  Game.LevelBar().SetPosition(1);
+  Bar.SetPosition(1);
   EXPECT_EQ(Data.CurrentLevel, 120);
-  Game.LevelBar().Step(TLevelBar::LargeChange);
+  Bar.Step(TLevelBar::LargeChange);
   EXPECT_EQ(Data.CurrentLevel, 110);
   const int animationsBefore = Window.FlowAnimations;
   Window.Take();
-  Game.LevelBar().SetPosition(11);  // where it stands: nothing starts
+  Bar.SetPosition(11);  // where it stands: nothing starts
   EXPECT_TRUE(Window.Take().empty());
-  for (int position = 12; position <= 14; ++position) Game.LevelBar().SetPosition(position);
+  for (int position = 12; position <= 14; ++position) Bar.SetPosition(position);
   EXPECT_EQ(Data.CurrentLevel, 107);
   EXPECT_EQ(std::count(Window.Events.begin(), Window.Events.end(), "backdrop"), 3);
   EXPECT_EQ(Window.FlowAnimations, animationsBefore);
@@ -24,7 +24,7 @@ TEST_F(GameTest, LevelBarRunsReversedAndStartsAtEveryChange) {
 
 TEST_F(GameTest, UnsolvedLevelButtonsSkipSolvedLevelsAndWrap) {
   StartUp(10);
-  Game.LevelBar().SetPosition(2);  // level 9
+  Bar.SetPosition(2);  // level 9
   for (int level : {10, 1}) Data.Results[level] = 20;
   Game.sUpBtnClick();
   EXPECT_EQ(Data.CurrentLevel, 2);
@@ -48,7 +48,7 @@ TEST_F(GameTest, UnsolvedLevelButtonStartsTwiceAndAsksTwice) {
   EXPECT_EQ(Dialogs(), (Strings{"dialog GiveUpLevel", "dialog GiveUpLevel"}));
   EXPECT_EQ(Data.CurrentLevel, 1);
   EXPECT_EQ(Window.BarPosition, 10);  // back on the level the board shows
-  Game.LevelBar().SetPosition(10);    // back to level 1: asked, agreed
+  Bar.SetPosition(10);    // back to level 1: asked, agreed
   Window.Take();
   Touch();
   Game.sUpBtnClick();
@@ -59,7 +59,7 @@ TEST_F(GameTest, UnsolvedLevelButtonStartsTwiceAndAsksTwice) {
 TEST_F(GameTest, NewGameClearsTheResultsOfTheLevels) {
   WriteSettings("[Gurgelix]\nmode=0\n");
   StartUp(5);
-  Game.LevelBar().SetPosition(1);
+  Bar.SetPosition(1);
   for (int level = 1; level <= 6; ++level) Data.Results[level] = 9;
   Touch();
   Window.Take();
@@ -73,7 +73,7 @@ TEST_F(GameTest, NewGameClearsTheResultsOfTheLevels) {
 
 TEST_F(GameTest, NewGameInChallengeAsksForTheGameThenTheLevel) {
   StartUp(5);
-  Game.LevelBar().SetPosition(1);  // level 5
+  Bar.SetPosition(1);  // level 5
   Data.Results[2] = 30;
   Touch();
   Window.Answers[TDialog::GiveUpLevel] = {mrNo, mrNo};
@@ -99,13 +99,13 @@ TEST_F(GameTest, LeavingTheEditorByTheBarAsksToTakeTheChanges) {
   Data.LevelTouched = true;
   Window.Answers[TDialog::TakeChanges] = {mrCancel};
   Window.Take();
-  Game.LevelBar().SetPosition(1);
+  Bar.SetPosition(1);
   EXPECT_EQ(Dialogs(), Strings{"dialog TakeChanges"});
   EXPECT_EQ(Data.CurrentLevel, 3);
   EXPECT_EQ(Data.Levels[1].Tiles[CellIndex({5, 5})], 0);
   Data.Board.Tile({5, 5}) = 5;
   Data.LevelTouched = true;
-  Game.LevelBar().SetPosition(3);  // agreed this time
+  Bar.SetPosition(3);  // agreed this time
   EXPECT_EQ(Data.Levels[3].Tiles[CellIndex({5, 5})], 5);
 }
 

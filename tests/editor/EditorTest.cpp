@@ -17,7 +17,7 @@ int Y(int row) { return 36 * row + 4; }
 struct EditorTest : GameTest {
   std::vector<int> Script{0, 1, 2, 3, 3, 2};
   std::size_t Next = 0;
-  TEditor Editor{Game, [this] { return Script[Next++ % Script.size()]; }};
+  TEditor Editor{Game.ForEditor(), [this] { return Script[Next++ % Script.size()]; }};
 
   void Enter(int levels = 10) {
     StartUp(levels);
@@ -156,9 +156,9 @@ TEST_F(EditorTest, InsertAndDeleteKeepEveryResultWithItsLevel) {
   Enter(10);
   for (int n = 1; n <= 10; ++n) Data.Levels[n].Tiles[79] = static_cast<TTileCode>(n);
   for (int n = 1; n <= 10; ++n) Data.Results[n] = 100 + n;
-  Game.LevelBar().SetPosition(7);  // level 4
+  Bar.SetPosition(7);  // level 4
   Data.Board.Tile({6, 6}) = 5;
-  Game.LevelBar().Place(2, 10);  // out of step, as after an early first paint
+  Bar.Place(2, 10);  // out of step, as after an early first paint
   Editor.InsertBtnClick();
   EXPECT_EQ(Data.CurrentLevel, 5);
   EXPECT_EQ(Data.Levels.LevelCount(), 11);
@@ -179,7 +179,7 @@ TEST_F(EditorTest, InsertAndDeleteKeepEveryResultWithItsLevel) {
   EXPECT_EQ(Window.BarMaximum, 10);
   EXPECT_EQ(Window.BarPosition, 6);  // level 5, as on the board
 
-  Game.LevelBar().SetPosition(1);  // the last level: deleting it makes 9 current
+  Bar.SetPosition(1);  // the last level: deleting it makes 9 current
   Editor.DeleteBtnClick();
   EXPECT_EQ(Data.CurrentLevel, 9);
   EXPECT_EQ(Data.Levels.LevelCount(), 9);
@@ -199,7 +199,7 @@ TEST_F(EditorTest, LeavingAnEditedLevelAsksToTakeTheChanges) {
   Right(6, 6);
   Window.Answers[TDialog::TakeChanges] = {mrCancel, mrOk};
   Window.Take();
-  Game.LevelBar().SetPosition(2);  // level 2, edits dropped
+  Bar.SetPosition(2);  // level 2, edits dropped
   EXPECT_EQ(Dialogs(), Strings{"dialog TakeChanges"});
   EXPECT_EQ(Data.Levels[1].Tiles[CellIndex({6, 6})], 0);
   Right(6, 6);
@@ -219,10 +219,10 @@ TEST_F(EditorTest, AuthoredLevelsSaveToTheLevelFile) {
   Editor.MixBtnClick();
   Editor.InsertBtnClick();  // level 2 is new and empty
   Right(1, 1, 2);
-  Game.LevelBar().SetPosition(Game.LevelBar().PositionOfLevel(3));
+  Bar.SetPosition(Bar.PositionOfLevel(3));
   Editor.DeleteBtnClick();  // the old level 2, now 3, goes
   const TLevelRec first = Data.Levels[1];
-  Game.LevelBar().SetPosition(Game.LevelBar().PositionOfLevel(2));
+  Bar.SetPosition(Bar.PositionOfLevel(2));
   Game.SaveBtnClick();
 
   TLevelCollection read;
@@ -251,7 +251,8 @@ TEST(Palette, OpensBesideTheMainWindowUnlessItWasMoved) {
   const TSettings settings(dir / "s.ini");
   const std::vector<TRect> screens{{0, 0, 1920, 1080}};
   EXPECT_EQ(PalettePlace(settings, {100, 50}, 506, screens), (TPlace{606, 50}));
-  RememberPalettePlace(settings, {900, 400});
+  settings.WriteInteger(TSettingKey::EditorLeft, 900);
+  settings.WriteInteger(TSettingKey::EditorTop, 400);
   EXPECT_EQ(PalettePlace(settings, {100, 50}, 506, screens), (TPlace{900, 400}));
 }
 
