@@ -11,7 +11,7 @@ void TAnimator::ShowTurn(const TTurn& turn) {
 
 void TAnimator::AnimateFlow(TBoard& board) {
   if (!FlowChanged(board)) return;
-  host_.PlaySoundCue(1);
+  host_.PlaySoundCue(scWater);
   for (int phase = 0; phase < FlowPhaseCount; ++phase) {
     host_.DrawFlowPhase(phase);
     Delay(host_.Clock(), FrameDelayMs);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "control/SoundCues.h"
 #include "model/Board.h"
 #include "model/Rotation.h"
 #include "platform/Clock.h"
@@ -12,7 +13,7 @@ class TBoardHost {
   virtual void DrawRotationFrame(int col, int row, int kind, int frame) = 0;
   // Phase (0-5) of the water animation in every cell whose two water layers differ.
   virtual void DrawFlowPhase(int phase) = 0;
-  virtual void PlaySoundCue(int cue) = 0;
+  virtual void PlaySoundCue(TSoundCue cue) = 0;
   virtual TClock& Clock() = 0;
 };
 

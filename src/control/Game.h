@@ -75,7 +75,7 @@ class TGame : private TBoardHost, private TEditorHost {
   void PaletteFormClose(TPlace place);
 
   // Sound and help.
-  void PlaySoundCue(int cue) override;
+  void PlaySoundCue(TSoundCue cue) override;
   void rules();
   void NimbleplayBtnClick();
 

@@ -7,6 +7,13 @@
 #include "model/Board.h"
 #include "model/PlayState.h"
 
+// Seconds of the challenge clock for each tile of a level.
+inline constexpr std::int32_t SecondsPerTile = 4;
+// A delete in the editor counts 5 for the level that takes the deleted one's
+// place, as the game always did; the clock does not run while editing, and
+// the next start of a level counts 4 again.
+inline constexpr std::int32_t SecondsPerTileAfterDelete = 5;
+
 // The state of the one game that runs in the main window. The level list
 // (with CurrentLevel and LevelsChanged) and the progress (Results,
 // AllSolved, GameFileName) are part of it.

@@ -61,7 +61,7 @@ void TGame::TimerTimer() {
   } else {
     window_.SetClockOn(false);
     SetPlayState(psTimeOver);
-    PlaySoundCue(4);
+    PlaySoundCue(scTooSlow);
     window_.ShowDialog(TDialog::TooSlow);
   }
   timboxPaint();
@@ -69,7 +69,7 @@ void TGame::TimerTimer() {
 
 void TGame::LevelSolved() {
   window_.SetClockOn(false);
-  PlaySoundCue(2);
+  PlaySoundCue(scSolved);
   SetPlayState(psSolved);
   window_.ShowDialog(TDialog::Solved);
   if (data_.Mode == gmPractice) return;

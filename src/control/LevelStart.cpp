@@ -2,10 +2,6 @@
 #include "control/Game.h"
 #include "model/Flow.h"
 
-namespace {
-constexpr std::int32_t SecondsPerTile = 4;
-}  // namespace
-
 bool TGame::StartLevel(std::int32_t n) {
   if (data_.Levels.LevelCount() == 0) return false;
   n = LevelInRange(n, data_.Levels.LevelCount());
@@ -52,10 +48,14 @@ void TGame::StartNextUnsolved(int direction) {
   } while (data_.Results[level] != 0 && steps < count);
   if (steps >= count) return;
   StartLevel(level);
-  levelBar_.SetPosition(levelBar_.PositionOfLevel(level));  // may start it a second time
+  // Moving the bar starts the level a second time, with a second question
+  // when the first was refused: kept as the game always did it.
+  levelBar_.SetPosition(levelBar_.PositionOfLevel(level));
   UpdateTitleAndGauge();
 }
 
+// Asked here for any level in play, and once more by StartLevel when the
+// level was touched: the game has always asked twice, and players know it.
 void TGame::RestartBtnClick() {
   if (LevelInPlay() && window_.ShowDialog(TDialog::GiveUpLevel) == mrNo) return;
   StartLevel(data_.CurrentLevel);
@@ -66,7 +66,7 @@ void TGame::NewGameBtnClick() {
   const std::int32_t oldLevel = data_.CurrentLevel;
   const TResultTable oldResults = data_.Results;
   data_.CurrentLevel = 1;
-  levelBar_.SetPosition(levelBar_.PositionOfLevel(1));
+  levelBar_.SetPosition(levelBar_.PositionOfLevel(1));  // may start level 1 already
   data_.Results.ClearLevels(data_.Levels.LevelCount());
   if (!StartLevel(data_.CurrentLevel)) {
     // The level on the board was kept: so is the game it belongs to, or a

@@ -53,6 +53,7 @@ void TGame::StartUp() {
   // the first paint then starts the current one through the level bar.
   if (!ReadRememberedGame()) return;
   data_.HelpFile = data_.ProgramDir + "GURX2.HLP";
+  // The place once more, read afresh, as the game always did after the saved game.
   MoveWindowFromSettings();
   window_.SetSoundOn(settings_->ReadBoolean(TSettingKey::Sound));
   // The bar shows the level before it starts, so the first paint finds it
@@ -93,7 +94,8 @@ bool TGame::FormCloseQuery() {
 }
 
 bool TGame::CloseRequested() {
-  if (life_ == TLifeCycle::Closing) return true;  // a failure inside the shut-down closes nothing twice
+  if (life_ == TLifeCycle::Closing)
+    return true;  // a failure inside the shut-down closes nothing twice
   if (!FormCloseQuery()) return false;
   FormClose();
   return true;

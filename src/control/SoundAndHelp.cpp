@@ -5,9 +5,9 @@ constexpr const char* RulesFile = "GURX2.HLP";
 constexpr const char* SeriesFile = "NIMB.HLP";
 }  // namespace
 
-void TGame::PlaySoundCue(int cue) {
+void TGame::PlaySoundCue(TSoundCue cue) {
   sound_.Stop();  // a new cue always cuts off the last one
-  if (cue == 0 || !window_.SoundOn()) return;
+  if (cue == scNone || !window_.SoundOn()) return;
   sound_.Play(data_.ProgramDir + "w" + std::to_string(cue) + ".wav");
 }
 

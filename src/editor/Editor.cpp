@@ -7,7 +7,6 @@
 namespace {
 
 constexpr int BlockWidth = 3;
-constexpr std::int32_t SecondsPerTileInEditor = 5;
 
 bool IsBlockBrush(int brush) { return brush == 0 || brush == 4; }
 
@@ -128,7 +127,7 @@ void TEditor::DeleteBtnClick() {
 
   const TLevelRec& current = levels[data_.CurrentLevel];
   LoadLevelToBoard(data_.Board, current);
-  data_.TimeLeft = SecondsPerTileInEditor * TileCount(current);
+  data_.TimeLeft = SecondsPerTileAfterDelete * TileCount(current);
   ComputeFlow(data_.Board);
   host_.DrawAllCells();
   host_.Animator().AnimateFlow(data_.Board);

@@ -15,3 +15,8 @@ struct TPixel {
 constexpr TPixel CellCorner(TCell cell) {
   return {GridOrigin + CellPixels * (cell.Col - 1), GridOrigin + CellPixels * (cell.Row - 1)};
 }
+
+constexpr TPixel CellMiddle(TCell cell) {
+  const TPixel corner = CellCorner(cell);
+  return {corner.X + CellPixels / 2, corner.Y + CellPixels / 2};
+}

@@ -110,7 +110,6 @@ QToolButton* TMainForm::ToolButton(TControl control, const char* icon, int x,
   return button;
 }
 
-
 void TMainForm::BuildToolBar() {
   auto* panel = new QFrame(this);
   panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -153,8 +152,9 @@ void TMainForm::BuildSideColumn() {
   gauge_ = new TGauge(this);
   gauge_->setGeometry(410, ToolBarHeight + 130, 22, 180);
   controls_[TControl::gsol] = gauge_;
-  ToolButton(TControl::sUpBtn, "up", 449, [this] { game_.sUpBtnClick(); })
-      ->setGeometry(449, ToolBarHeight + 130, 23, 20);
+  ToolButton(TControl::sUpBtn, "up", 449, [this] {
+    game_.sUpBtnClick();
+  })->setGeometry(449, ToolBarHeight + 130, 23, 20);
   levelScroll_ = new TLevelScrollBar(this);
   levelScroll_->setGeometry(450, ToolBarHeight + 150, 22, 140);
   levelScroll_->setRange(1, 1);
@@ -166,8 +166,9 @@ void TMainForm::BuildSideColumn() {
     ShowLevelBar(game_.LevelBar().Position(), game_.LevelBar().Maximum());
   });
   controls_[TControl::levelScroll] = levelScroll_;
-  ToolButton(TControl::sDownBtn, "down", 449, [this] { game_.sDownBtnClick(); })
-      ->setGeometry(449, ToolBarHeight + 290, 23, 20);
+  ToolButton(TControl::sDownBtn, "down", 449, [this] {
+    game_.sDownBtnClick();
+  })->setGeometry(449, ToolBarHeight + 290, 23, 20);
 
   auto* pausetext = new TClickLabel(this);
   // Taller than the text's box of 269 x 100 around the same middle, so the
@@ -195,7 +196,9 @@ void TMainForm::CreateDialogs(const std::string& programDir, const std::string& 
       this, renderer_.BackgroundSheet(),
       TPaletteWindow::THandlers{[this] { return game_.Data().EditorBrush; },
                                 [this](int x, int y) { editor_.PaletteMouseDown(x, y); },
-                                [this](QPoint at) { game_.PaletteFormClose({at.x(), at.y()}); }});
+                                [this](QPoint at) {
+                                  game_.PaletteFormClose({at.x(), at.y()});
+                                }});
   palette_->move(place.Left, place.Top);
 }
 

@@ -48,7 +48,7 @@ TEST_F(GameTest, UnsolvedLevelButtonStartsTwiceAndAsksTwice) {
   EXPECT_EQ(Dialogs(), (Strings{"dialog GiveUpLevel", "dialog GiveUpLevel"}));
   EXPECT_EQ(Data.CurrentLevel, 1);
   EXPECT_EQ(Window.BarPosition, 10);  // back on the level the board shows
-  Bar.SetPosition(10);    // back to level 1: asked, agreed
+  Bar.SetPosition(10);                // back to level 1: asked, agreed
   Window.Take();
   Touch();
   Game.sUpBtnClick();

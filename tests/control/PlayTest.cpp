@@ -178,9 +178,9 @@ TEST_F(GameTest, SoundFollowsItsButtonAndHelpTheLanguage) {
   StartUp();
   Window.SoundIsOn = false;
   Sound.Events.clear();
-  Game.PlaySoundCue(2);
+  Game.PlaySoundCue(scSolved);
   Window.SoundIsOn = true;
-  Game.PlaySoundCue(1);
+  Game.PlaySoundCue(scWater);
   EXPECT_EQ(Sound.Events, (Strings{"stop", "stop", "play " + ProgramDir + "w1.wav"}));
   Game.rules();
   Data.Language = lgGerman;

@@ -4,14 +4,15 @@
 #include "editor/Editor.h"
 #include "editor/Palette.h"
 #include "levels/LevelFile.h"
+#include "model/Geometry.h"
 
 namespace {
 
 using Strings = std::vector<std::string>;
 
 // The pixel in the middle of a cell of the board surface.
-int X(int col) { return 36 * col + 4; }
-int Y(int row) { return 36 * row + 4; }
+int X(int col) { return CellMiddle({col, 1}).X; }
+int Y(int row) { return CellMiddle({1, row}).Y; }
 
 // A game in the editor, its draws taken from a repeating script.
 struct EditorTest : GameTest {

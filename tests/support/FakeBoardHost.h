@@ -17,7 +17,7 @@ class TFakeBoardHost : public TBoardHost, public TClock {
                      std::to_string(kind) + " f" + std::to_string(frame));
   }
   void DrawFlowPhase(int phase) override { Events.push_back("phase " + std::to_string(phase)); }
-  void PlaySoundCue(int cue) override { Events.push_back("cue " + std::to_string(cue)); }
+  void PlaySoundCue(TSoundCue cue) override { Events.push_back("cue " + std::to_string(cue)); }
   TClock& Clock() override { return *this; }
   std::int32_t TickCount() override { return Now; }
   void Sleep(int ms) override {

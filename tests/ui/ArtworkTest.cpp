@@ -2,6 +2,7 @@
 
 #include "Sounds.h"
 #include "model/Flow.h"
+#include "model/Geometry.h"
 #include "support/LevelBuilder.h"
 #include "support/TempDir.h"
 #include "ui/BoardRenderer.h"
@@ -48,7 +49,8 @@ struct RendererTest : ::testing::Test {
     ASSERT_TRUE(Renderer.LoadArtwork(Dir.Path().string() + "/"));
   }
   QImage CellPicture(TCell cell) const {
-    return Renderer.Surface().copy(36 * cell.Col - 14, 36 * cell.Row - 14, 36, 36);
+    const TPixel corner = CellCorner(cell);
+    return Renderer.Surface().copy(corner.X, corner.Y, CellPixels, CellPixels);
   }
 };
 

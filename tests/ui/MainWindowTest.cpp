@@ -7,6 +7,7 @@
 #include <QTextBrowser>
 #include <QToolButton>
 
+#include "model/Geometry.h"
 #include "support/TempDir.h"
 #include "ui/MainForm.h"
 #include "ui/WindowTestSupport.h"
@@ -44,8 +45,8 @@ struct MainWindow : ::testing::Test {
   }
   const TGameData& Data() const { return Window->Game().Data(); }
   QPoint StartCell() const {
-    const TCell start = Data().Board.Source();
-    return {36 * start.Col + 4, 36 * start.Row + 4};
+    const TPixel middle = CellMiddle(Data().Board.Source());
+    return {middle.X, middle.Y};
   }
   QWidget* Board() const { return Window->childAt(StartCell() + QPoint(0, 33)); }
   QToolButton* Button(int x) const { return qobject_cast<QToolButton*>(Window->childAt(x + 5, 9)); }
@@ -150,14 +151,14 @@ TEST_F(MainWindow, ALevelStartPaintsOnlyWhatChanged) {
   ASSERT_GE(log.Parts.size(), 81u);
   EXPECT_EQ(log.Parts[0].boundingRect(), Board()->rect());  // but for the gauge above it
   for (std::size_t i = 1; i <= 80; ++i)
-    EXPECT_EQ(log.Parts[i].boundingRect().size(), QSize(36, 36));
+    EXPECT_EQ(log.Parts[i].boundingRect().size(), QSize(CellPixels, CellPixels));
   const TBoard& board = Data().Board;
   const int wet = static_cast<int>(std::count(board.ShownFlow.begin(), board.ShownFlow.end(), 1));
   ASSERT_EQ(log.Parts.size(), 87u);  // six phases of the flow
   for (std::size_t i = 81; i < 87; ++i) {
     int area = 0;
     for (const QRect& part : log.Parts[i]) area += part.width() * part.height();
-    EXPECT_EQ(area, (wet - 1) * 36 * 36);  // the start was wet before
+    EXPECT_EQ(area, (wet - 1) * CellPixels * CellPixels);  // the start was wet before
   }
 }
 

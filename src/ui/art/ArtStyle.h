@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QPainter>
 
+#include "model/Geometry.h"
+
 // The one look every picture of the game shares.
 namespace art {
 
@@ -21,7 +23,7 @@ inline const QColor Stone(0x7d, 0x84, 0x8c);
 inline const QColor Rust(0x9a, 0x5b, 0x2e);
 inline const QColor Gold(0xf5, 0xc4, 0x00);
 
-inline constexpr int Cell = 36;
+inline constexpr int Cell = CellPixels;  // the board's cell, drawn
 // The water mark: a disc in the middle 12 x 12 of a cell.
 inline constexpr int MarkSize = 12;
 inline constexpr int MarkOffset = 12;

@@ -8,7 +8,7 @@
 namespace art {
 namespace {
 
-const QRect Grid(22, 22, 360, 288);
+const QRect Grid(GridOrigin, GridOrigin, BoardCols* CellPixels, BoardRows* CellPixels);
 
 void Bevel(QPainter& painter, QRect rect, QColor light, QColor dark, int width) {
   for (int i = 0; i < width; ++i) {
