@@ -2,6 +2,7 @@
 // it stands on, 33 moves.
 #include "editor/Editor.h"
 #include "model/Flow.h"
+#include "model/Rotation.h"
 
 namespace {
 
@@ -49,9 +50,9 @@ void TEditor::MixBtnClick() {
   board.ShownFlow[CellIndex(walker)] = 1;
   int movesLeft = ScrambleMoves;
   for (int pass = 0; movesLeft > 0 && pass < MaxScramblePasses; ++pass) {
-    TTileCode& tile = board.Tile(walker);
-    const int turns = draw_() + 1;
-    tile = MakeTileCode((RotationOf(tile) + turns) % 4, KindOf(tile));
+    const TTileCode& tile = board.Tile(walker);
+    // One to four quarter turns by the rule of a turn, not drawn.
+    for (int turns = draw_() + 1; turns > 0; --turns) RotateForward(board, walker);
     host_.DrawCell(walker);
     Delay(host_.Clock(), PassDelayMs);
     const int direction = OpenDirection(tile);
