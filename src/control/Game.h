@@ -6,6 +6,7 @@
 #include <string>
 
 #include "control/Animator.h"
+#include "control/BoardCursor.h"
 #include "control/EditorHost.h"
 #include "control/GameData.h"
 #include "control/GameWindow.h"
@@ -42,6 +43,10 @@ class TGame : private TBoardHost, private TEditorHost {
   void Pause();
   void boxClick();
   void boxMouseDown(TMouseButton button, int x, int y);
+  // Keyboard play: a key moves the cursor or presses at it; a mouse press
+  // on the board hides it.
+  void CursorKey(TCursorKey key);
+  void HideCursor();
   void TimerTimer();
   void LevelSolved();
   void OptionBtnClick();
@@ -124,6 +129,7 @@ class TGame : private TBoardHost, private TEditorHost {
   std::mt19937 random_;
   TLevelBar levelBar_;
   TBoardEditor* editor_ = nullptr;
+  TBoardCursor cursor_;
   TLifeCycle life_ = TLifeCycle::Created;
 };
 

@@ -1,6 +1,9 @@
 // Play states, the clock, solving, the mode button and the close question.
+#include <utility>
+
 #include "control/Game.h"
 #include "model/Flow.h"
+#include "model/Geometry.h"
 
 TGame::TGame(TGameWindow& window, TSoundPlayer& sound, THelpViewer& help)
     : window_(window),
@@ -50,6 +53,24 @@ void TGame::boxMouseDown(TMouseButton button, int x, int y) {
   if (press->Turn) animator_.ShowTurn(*press->Turn);
   animator_.AnimateFlow(data_.Board);
   if (IsSolved(data_.Board, data_.State)) LevelSolved();
+}
+
+void TGame::CursorKey(TCursorKey key) {
+  cursor_.Shown = true;
+  cursor_.Move(key);
+  window_.ShowCursor(cursor_.Cell);
+  const TPixel middle = CellMiddle(cursor_.Cell);
+  if (key == TCursorKey::PressLeft) {
+    boxMouseDown(TMouseButton::Left, middle.X, middle.Y);
+    boxClick();  // a left press is a click too: it ends a pause
+  }
+  if (key == TCursorKey::PressRight) boxMouseDown(TMouseButton::Right, middle.X, middle.Y);
+  if (key == TCursorKey::PressMiddle) boxMouseDown(TMouseButton::Middle, middle.X, middle.Y);
+}
+
+void TGame::HideCursor() {
+  if (!std::exchange(cursor_.Shown, false)) return;
+  window_.ShowCursor(std::nullopt);
 }
 
 void TGame::TimerTimer() {

@@ -8,6 +8,7 @@
 #include "control/Settings.h"
 #include "model/Messages.h"
 #include "model/PlayState.h"
+#include "model/Tiles.h"
 #include "platform/Clock.h"
 
 // The controls of the main window that the game shows, hides, enables or labels.
@@ -73,6 +74,8 @@ class TGameWindow : public TMessageBox {
   virtual void DrawCell(int col, int row) = 0;
   virtual void DrawRotationFrame(int col, int row, int kind, int frame) = 0;
   virtual void DrawFlowPhase(int phase) = 0;
+  // The keyboard's cursor frame over a cell, or none.
+  virtual void ShowCursor(std::optional<TCell> cell) = 0;
 
   // Displays and texts.
   virtual void DrawTimeDisplay(const TDisplayDigits& digits) = 0;

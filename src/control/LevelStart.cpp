@@ -18,6 +18,8 @@ bool TGame::StartLevel(std::int32_t n) {
   DrawAllCells();
   animator_.AnimateFlow(data_.Board);
   data_.LevelTouched = false;
+  cursor_.Cell = data_.Board.Source();
+  if (cursor_.Shown) window_.ShowCursor(cursor_.Cell);
   SetPlayState(data_.Mode == gmEditor ? psEditing : psRunning);
   UpdateTitleAndGauge();
   window_.SetClockOn(true);

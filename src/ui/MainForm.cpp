@@ -5,11 +5,13 @@
 #include <QFileInfo>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QToolButton>
 
 #include "editor/Palette.h"
@@ -80,11 +82,15 @@ TMainForm::TMainForm(const std::string& programDir, const std::string& settingsP
   board_ = new TBoardSurface(renderer_.Surface(), this);
   board_->setGeometry(0, ToolBarHeight, TBoardRenderer::Width, TBoardRenderer::Height);
   board_->Pressed = [this](TMouseButton button, int x, int y) {
-    Input([&] { game_.boxMouseDown(button, x, y); });
+    Input([&] {
+      game_.HideCursor();
+      game_.boxMouseDown(button, x, y);
+    });
   };
   board_->Clicked = [this] { Input([this] { game_.boxClick(); }); };
   board_->Painting = [this] { BoardPainting(); };
   BuildSideColumn();
+  BuildShortcuts();
   timer_.setInterval(1000);
   connect(&timer_, &QTimer::timeout, this, [this] { game_.TimerTimer(); });
   game_.FormCreate(programDir, settingsPath);
@@ -186,6 +192,39 @@ void TMainForm::BuildSideColumn() {
   controls_[TControl::Pausetext] = pausetext;
 }
 
+// The desktop's shortcuts press the tool bar's buttons, where they are shown.
+void TMainForm::BuildShortcuts() {
+  const std::pair<const char*, TControl> shortcuts[] = {
+      {"Ctrl+N", TControl::NewGameBtn}, {"Ctrl+R", TControl::RestartBtn},
+      {"Ctrl+O", TControl::LoadBtn},    {"Ctrl+S", TControl::SaveBtn},
+      {"P", TControl::PauseBtn},        {"Ctrl+M", TControl::OptionBtn},
+      {"Ctrl+Q", TControl::ExitBtn},    {"F1", TControl::RulesBtn}};
+  for (const auto& [keys, control] : shortcuts) {
+    auto* button = static_cast<QAbstractButton*>(controls_.at(control));
+    connect(new QShortcut(QKeySequence(keys), this), &QShortcut::activated, button, [button] {
+      if (button->isVisible() && button->isEnabled()) button->click();
+    });
+  }
+}
+
+// Keyboard play: the arrows move the cursor, Q or comma, E or full stop and
+// W or slash press at it like the left, right and middle buttons. A held
+// press key presses once.
+void TMainForm::keyPressEvent(QKeyEvent* event) {
+  static const std::map<int, TCursorKey> keys{
+      {Qt::Key_Left, TCursorKey::Left},     {Qt::Key_Right, TCursorKey::Right},
+      {Qt::Key_Up, TCursorKey::Up},         {Qt::Key_Down, TCursorKey::Down},
+      {Qt::Key_Q, TCursorKey::PressLeft},   {Qt::Key_Comma, TCursorKey::PressLeft},
+      {Qt::Key_E, TCursorKey::PressRight},  {Qt::Key_Period, TCursorKey::PressRight},
+      {Qt::Key_W, TCursorKey::PressMiddle}, {Qt::Key_Slash, TCursorKey::PressMiddle}};
+  const auto key = keys.find(event->key());
+  const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+  if (key == keys.end() || !plain) return QWidget::keyPressEvent(event);
+  const bool press = key->second != TCursorKey::Left && key->second != TCursorKey::Right &&
+                     key->second != TCursorKey::Up && key->second != TCursorKey::Down;
+  if (!(press && event->isAutoRepeat())) Input([&] { game_.CursorKey(key->second); });
+}
+
 void TMainForm::CreateDialogs(const std::string& programDir, const std::string& settingsPath) {
   dialogs_ = std::make_unique<TDialogSet>(
       this, [this] { return game_.Data().Language; }, [this] { game_.TongBtnClick(); },
@@ -282,6 +321,10 @@ void TMainForm::DrawCell(int col, int row) {
 void TMainForm::DrawRotationFrame(int col, int row, int kind, int frame) {
   renderer_.DrawRotationFrame(game_.Data().Board, game_.Data().State, {col, row}, kind, frame);
   FlushBoard(TBoardRenderer::CellRect({col, row}));
+}
+
+void TMainForm::ShowCursor(std::optional<TCell> cell) {
+  board_->SetCursor(cell ? std::optional(TBoardRenderer::CellRect(*cell)) : std::nullopt);
 }
 
 void TMainForm::DrawFlowPhase(int phase) {

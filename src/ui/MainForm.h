@@ -30,6 +30,7 @@ class TMainForm : public QWidget, public TGameWindow {
   void DrawCell(int col, int row) override;
   void DrawRotationFrame(int col, int row, int kind, int frame) override;
   void DrawFlowPhase(int phase) override;
+  void ShowCursor(std::optional<TCell> cell) override;
   void DrawTimeDisplay(const TDisplayDigits& digits) override { timeDisplay_->Show(digits); }
   void DrawLevelDisplay(const TDisplayDigits& digits, bool solvedMark) override {
     levelDisplay_->Show(digits, solvedMark);
@@ -64,12 +65,14 @@ class TMainForm : public QWidget, public TGameWindow {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
   void BuildToolBar();
   void BuildDisplays();
   void BuildSideColumn();
+  void BuildShortcuts();
   void CreateDialogs(const std::string& programDir, const std::string& settingsPath);
   QToolButton* ToolButton(TControl control, const char* icon, int x,
                           const std::function<void()>& handler);

@@ -1,5 +1,7 @@
 #include "ui/Widgets.h"
 
+#include <utility>
+
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -59,11 +61,21 @@ TBoardSurface::TBoardSurface(const QImage& picture, QWidget* parent)
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-// The picture is always up to date: a paint copies just the part asked for.
+// The picture is always up to date: a paint copies just the part asked for,
+// with the cursor's frame over it.
 void TBoardSurface::paintEvent(QPaintEvent* event) {
   if (Painting) Painting();
   QPainter painter(this);
   for (const QRect& part : event->region()) painter.drawImage(part.topLeft(), picture_, part);
+  if (!cursor_ || !event->region().intersects(*cursor_)) return;
+  painter.setPen(QPen(QColor(0xff, 0xd8, 0x20), 2));
+  painter.drawRect(cursor_->adjusted(1, 1, -1, -1));
+}
+
+void TBoardSurface::SetCursor(std::optional<QRect> square) {
+  const std::optional<QRect> old = std::exchange(cursor_, square);
+  if (old) repaint(*old);
+  if (cursor_) repaint(*cursor_);
 }
 
 TLevelScrollBar::TLevelScrollBar(QWidget* parent) : QScrollBar(Qt::Vertical, parent) {

@@ -67,6 +67,8 @@ class TBoardSurface : public QWidget {
   std::function<void(TMouseButton, int x, int y)> Pressed;
   std::function<void()> Clicked;
   std::function<void()> Painting;
+  // The keyboard's cursor: a frame over the picture, around this square.
+  void SetCursor(std::optional<QRect> square);
 
  protected:
   void paintEvent(QPaintEvent*) override;
@@ -75,4 +77,5 @@ class TBoardSurface : public QWidget {
 
  private:
   const QImage& picture_;
+  std::optional<QRect> cursor_;
 };

@@ -190,4 +190,29 @@ TEST_F(GameTest, SoundFollowsItsButtonAndHelpTheLanguage) {
   EXPECT_TRUE(Window.ClockOn);
 }
 
+// Keyboard play: the cursor starts on the water, stops at the edges, and
+// its press keys press as the mouse buttons would.
+TEST_F(GameTest, TheKeyboardCursorPressesLikeTheMouse) {
+  StartUp();
+  EXPECT_FALSE(Window.Cursor);
+  Game.CursorKey(TCursorKey::Up);  // the start (1,1) is at the edge
+  EXPECT_EQ(Window.Cursor, (TCell{1, 1}));
+  Game.CursorKey(TCursorKey::Right);
+  Game.CursorKey(TCursorKey::PressMiddle);  // on the dry end: nothing
+  EXPECT_FALSE(Data.LevelTouched);
+  Game.CursorKey(TCursorKey::Left);
+  Game.Pause();
+  Game.CursorKey(TCursorKey::PressLeft);  // ignored on the board, but a click ends the pause
+  EXPECT_EQ(Data.State, psRunning);
+  EXPECT_EQ(Data.Board.Tile({1, 1}), 9);
+  Window.Take();
+  Game.CursorKey(TCursorKey::PressRight);
+  EXPECT_EQ(Dialogs(), Strings{"dialog Solved"});
+  Game.HideCursor();  // a mouse press on the board
+  EXPECT_FALSE(Window.Cursor);
+  Bar.SetPosition(9);  // level 2: the cursor waits on its start, hidden
+  Game.CursorKey(TCursorKey::Down);
+  EXPECT_EQ(Window.Cursor, (TCell{1, 2}));
+}
+
 }  // namespace

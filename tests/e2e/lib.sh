@@ -31,6 +31,15 @@ window() {
   fail "no window named '$1'"
 }
 
+# Whether a window named exactly $1 and $2 pixels wide is shown now.
+shown() {
+  for id in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true); do
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+    [ "$WIDTH" = "$2" ] && return 0
+  done
+  return 1
+}
+
 # Clicks at x,y inside a window, with button $4 (1 left, 2 middle, 3 right).
 click() {
   eval "$(xdotool getwindowgeometry --shell "$1")"

@@ -28,6 +28,7 @@ class TFakeGameWindow : public TGameWindow, public TClock {
   int GaugeMaximum = 0, GaugeProgress = 0, BarPosition = 0, BarMaximum = 0, FlowAnimations = 0;
   TDisplayDigits TimeDigits, LevelDigits;
   bool SolvedMark = false;
+  std::optional<TCell> Cursor;
   std::map<TControl, std::string> Hints, Captions;
   std::map<TControl, bool> Visible, Enabled;
   TPlace Place{0, 0};
@@ -38,6 +39,7 @@ class TFakeGameWindow : public TGameWindow, public TClock {
   void DrawCell(int, int) override {}
   void DrawRotationFrame(int, int, int, int) override {}
   void DrawFlowPhase(int phase) override { FlowAnimations += phase == 0; }
+  void ShowCursor(std::optional<TCell> cell) override { Cursor = cell; }
   void DrawTimeDisplay(const TDisplayDigits& digits) override { TimeDigits = digits; }
   void DrawLevelDisplay(const TDisplayDigits& digits, bool solved) override {
     LevelDigits = digits;
