@@ -69,7 +69,7 @@ enum class TText {
   Count_
 };
 
-inline constexpr const char* GameTitle = "Gurgelix V2.0";
+inline constexpr const char* GameTitle = "Gurgelix V" GURX_VERSION;
 
 // German for lgGerman, English otherwise (an unset language reads English).
 std::string TextOf(TText text, TLanguage language);

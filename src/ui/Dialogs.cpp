@@ -122,7 +122,7 @@ void TSplashWindow::showEvent(QShowEvent* event) {
 
 TLanguageWindow::TLanguageWindow(QWidget* parent, std::function<TLanguage()> language)
     : TModalWindow(parent, std::move(language)) {
-  setWindowTitle("Gurgelix V2.0");
+  setWindowTitle(GameTitle);
   setFixedSize(320, 91);
   Bevel(this, {8, 8, 305, 77});
   IconPicture(this, {28, 28, 37, 37});
@@ -157,7 +157,7 @@ TInfoWindow::TInfoWindow(QWidget* parent, std::function<TLanguage()> language,
   big.setBold(true);
   big.setPixelSize(19);
   name->setFont(big);
-  (new QLabel("Version  V2.0", this))->setGeometry(112, 32, 189, 13);
+  (new QLabel("Version  V" GURX_VERSION, this))->setGeometry(112, 32, 189, 13);
   IconPicture(this, {36, 96, 37, 37});
   AddButton("ok", {156, 320, 77, 27}, mrOk, true)->setText("OK");
   // Its result is OK too, but only after the language window has answered.

@@ -76,7 +76,7 @@ TMainForm::TMainForm(const std::string& programDir, const std::string& settingsP
                            Qt::WindowCloseButtonHint) {
   setFixedSize(TBoardRenderer::Width, ToolBarHeight + TBoardRenderer::Height);
   setWindowIcon(GameIcon());
-  setWindowTitle("Gurgelix V2.0");
+  setWindowTitle(GameTitle);
   BuildToolBar();
   BuildDisplays();
   board_ = new TBoardSurface(renderer_.Surface(), this);
@@ -333,8 +333,14 @@ void TMainForm::DrawFlowPhase(int phase) {
 
 void TMainForm::SetTitle(const std::string& title) { setWindowTitle(Q(title)); }
 
+// The hint is also what a screen reader says of the control, in the
+// player's language.
 void TMainForm::SetHint(TControl control, const std::string& hint) {
-  if (controls_.count(control)) controls_[control]->setToolTip(Q(hint));
+  if (!controls_.count(control)) return;
+  QWidget* widget = controls_[control];
+  widget->setToolTip(Q(hint));
+  widget->setAccessibleName(Q(hint));
+  widget->setAccessibleDescription(Q(hint));
 }
 
 void TMainForm::SetCaption(TControl control, const std::string& caption) {

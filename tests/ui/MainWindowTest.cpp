@@ -126,6 +126,7 @@ TEST_F(MainWindow, TheAboutWindowChangesTheLanguageAndHelpFollowsIt) {
   Button(441)->click();  // info
   EXPECT_EQ(Data().Language, lgGerman);
   EXPECT_EQ(Window->windowTitle().toStdString(), "Gurgelix V2.0 - Spiel a.gxs - Üben");
+  EXPECT_EQ(Button(4)->accessibleName(), "Ich fang ein neues Spiel an.");  // as its hint
   Button(465)->click();  // the series
   EXPECT_EQ(help->source().fragment(), "Nimbleplay_d");
 }

@@ -154,7 +154,7 @@ QImage Splash() {
   version.setPixelSize(12);
   painter.setFont(version);
   painter.setPen(WaterLight);
-  painter.drawText(QRect(0, 62, 200, 20), Qt::AlignCenter, "V2.0");
+  painter.drawText(QRect(0, 62, 200, 20), Qt::AlignCenter, "V" GURX_VERSION);
   return image;
 }
 
