@@ -56,9 +56,9 @@ keys() {
   sleep 0.4
 }
 
-# Starts the game; its messages go to $work/stderr.
+# Starts the game ($program, else the copy); its messages go to $work/stderr.
 start_game() {
-  "$work/game/gurgelix" 2>"$work/stderr" &
+  "${program:-$work/game/gurgelix}" 2>"$work/stderr" &
   game=$!
 }
 
