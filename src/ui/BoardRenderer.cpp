@@ -17,31 +17,48 @@ QPoint CellOrigin(TCell cell) {
   return {corner.X, corner.Y};
 }
 
-bool LoadAtLeast(QImage& image, const std::string& path, QSize minimum) {
-  image = ReadBitmap(QString::fromStdString(path));
-  if (image.isNull()) return false;
-  image = image.convertToFormat(QImage::Format_RGB32);
-  return image.width() >= minimum.width() && image.height() >= minimum.height();
-}
-
 }  // namespace
 
-TBoardRenderer::TBoardRenderer() : surface_(Width, Height, QImage::Format_RGB32) {
+// A sheet "bN.bmp" at the renderer's scale: at 2 its "bN@2x.bmp" when there
+// is one, else the plain sheet with each pixel doubled. Too small is missing.
+bool TBoardRenderer::LoadSheet(QImage& image, const std::string& programDir, const char* name,
+                               QSize minimum) const {
+  const QString base = QString::fromStdString(programDir) + name;
+  image = scale_ > 1 ? ReadBitmap(base + "@2x.bmp") : QImage();
+  if (image.isNull() || image.width() < minimum.width() * scale_ ||
+      image.height() < minimum.height() * scale_) {
+    image = ReadBitmap(base + ".bmp");
+    if (image.isNull() || image.width() < minimum.width() || image.height() < minimum.height())
+      return false;
+    if (scale_ > 1) image = image.scaled(image.size() * scale_, Qt::IgnoreAspectRatio);
+  }
+  image = image.convertToFormat(QImage::Format_RGB32);
+  return true;
+}
+
+TBoardRenderer::TBoardRenderer(int scale)
+    : scale_(scale), surface_(Width * scale, Height * scale, QImage::Format_RGB32) {
   surface_.fill(Qt::black);
 }
 
 bool TBoardRenderer::LoadArtwork(const std::string& programDir) {
-  return LoadAtLeast(tiles_, programDir + "b1.bmp", {12 * CellPixels, 5 * CellPixels}) &&
-         LoadAtLeast(backgrounds_, programDir + "b2.bmp", {8 * CellPixels, 8 * CellPixels}) &&
-         LoadAtLeast(water_, programDir + "b3.bmp", {8 * MarkSize, MarkSize}) &&
-         LoadAtLeast(backdrop_, programDir + "b4.bmp", {Width, Height});
+  return LoadSheet(tiles_, programDir, "b1", {12 * CellPixels, 5 * CellPixels}) &&
+         LoadSheet(backgrounds_, programDir, "b2", {8 * CellPixels, 8 * CellPixels}) &&
+         LoadSheet(water_, programDir, "b3", {8 * MarkSize, MarkSize}) &&
+         LoadSheet(backdrop_, programDir, "b4", {Width, Height});
 }
 
+QRect TBoardRenderer::Device(QRect logical) const {
+  return {logical.topLeft() * scale_, logical.size() * scale_};
+}
+
+// Every copy is in the board's own pixels; the sheets and the surface hold
+// them at the renderer's scale.
 void TBoardRenderer::Copy(const QImage& from, QPoint source, QSize size, QPoint target,
                           QPainter::CompositionMode mode) {
   QPainter painter(&surface_);
   painter.setCompositionMode(mode);
-  painter.drawImage(QRect(target, size), from, QRect(source, size));
+  painter.drawImage(Device(QRect(target, size)), from, Device(QRect(source, size)));
 }
 
 QRect TBoardRenderer::CellRect(TCell cell) {
@@ -73,7 +90,8 @@ void TBoardRenderer::DrawCell(const TBoard& board, TPlayState state, TCell cell)
     return;
   }
   // A code whose picture lies outside the sheet shows the default floor.
-  const int shown = (code / 8 + 1) * CellPixels <= backgrounds_.height() ? code : bgDefault;
+  const int shown =
+      (code / 8 + 1) * CellPixels * scale_ <= backgrounds_.height() ? code : bgDefault;
   Copy(backgrounds_, {shown % 8 * CellPixels, shown / 8 * CellPixels}, {CellPixels, CellPixels},
        at);
 }
@@ -86,7 +104,7 @@ void TBoardRenderer::DrawAllCells(const TBoard& board, TPlayState state) {
 void TBoardRenderer::DrawRotationFrame(const TBoard& board, TPlayState state, TCell cell, int kind,
                                        int frame) {
   // A piece without a picture of its own (kind 0 with a turn) shows as a plugged one.
-  const int row = kind >= 1 && (kind * CellPixels) <= tiles_.height() ? kind - 1 : 5;
+  const int row = kind >= 1 && kind * CellPixels * scale_ <= tiles_.height() ? kind - 1 : 5;
   Copy(tiles_, {frame * CellPixels, row * CellPixels}, {CellPixels, CellPixels}, CellOrigin(cell));
   if (board.Shown(cell)) DrawWaterMark(cell, MarkFor(board, state, cell));
 }

@@ -115,8 +115,14 @@ TSplashWindow::TSplashWindow(QWidget* parent, const QString& picture)
   timer->start(3000);
 }
 
+// On a sharp screen its picture at twice the size, when there is one.
 void TSplashWindow::showEvent(QShowEvent* event) {
-  image_->setPixmap(QPixmap::fromImage(ReadBitmap(picture_)));
+  QImage picture;
+  if (ArtworkScale() > 1) picture = ReadBitmap(QString(picture_).replace(".bmp", "@2x.bmp"));
+  if (picture.isNull()) picture = ReadBitmap(picture_);
+  QPixmap pixmap = QPixmap::fromImage(picture);
+  pixmap.setDevicePixelRatio(std::max(1.0, picture.width() / 200.0));
+  image_->setPixmap(pixmap);
   QDialog::showEvent(event);
 }
 

@@ -145,12 +145,12 @@ void TMainForm::BuildToolBar() {
 void TMainForm::BuildDisplays() {
   BlackBox(this, {204, 4, 113, 26}, {204, 5, 113, 24});
   controls_[TControl::levellabel] = DisplayLabel(this, {208, 12, 45, 16}, QColor(0xff, 0xe0, 0x20));
-  levelDisplay_ = new TDigitDisplay(art::DigitStrip(true), true, this);
+  levelDisplay_ = new TDigitDisplay(art::DigitStrip(true, renderer_.Scale()), true, this);
   levelDisplay_->setGeometry(256, 7, 57, 20);
   controls_[TControl::levelbox] = levelDisplay_;
   BlackBox(this, {324, 4, 85, 26}, {324, 5, 84, 24});
   controls_[TControl::TimeLabel] = DisplayLabel(this, {328, 12, 41, 16}, QColor(0x40, 0xff, 0x40));
-  timeDisplay_ = new TDigitDisplay(art::DigitStrip(false), false, this);
+  timeDisplay_ = new TDigitDisplay(art::DigitStrip(false, renderer_.Scale()), false, this);
   timeDisplay_->setGeometry(364, 7, 41, 20);
 }
 

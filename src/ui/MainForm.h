@@ -10,6 +10,7 @@
 #include "platform/SteadyClock.h"
 #include "ui/BoardRenderer.h"
 #include "ui/DialogSet.h"
+#include "ui/Pictures.h"
 #include "ui/Services.h"
 #include "ui/Widgets.h"
 
@@ -85,7 +86,7 @@ class TMainForm : public QWidget, public TGameWindow {
   void BoardPainting();
   void AlignAtFirstPaint();
 
-  TBoardRenderer renderer_;
+  TBoardRenderer renderer_{ArtworkScale()};
   TSteadyClock clock_;
   TQtSoundPlayer sound_;
   TQtHelpViewer help_;

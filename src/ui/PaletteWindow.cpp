@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "editor/Palette.h"
+#include "ui/Pictures.h"
 
 TPaletteWindow::TPaletteWindow(QWidget* parent, const QImage& sheet, THandlers handlers)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
@@ -16,7 +17,8 @@ TPaletteWindow::TPaletteWindow(QWidget* parent, const QImage& sheet, THandlers h
 
 void TPaletteWindow::FormPaint() {
   QPainter painter(this);
-  painter.drawImage(QPoint(0, 0), sheet_, QRect(0, 0, PaletteSize, PaletteSize));
+  const QRect all(0, 0, PaletteSize, PaletteSize);
+  DrawPart(painter, all, sheet_, all, std::max(1, sheet_.width() / PaletteSize));
   DrawBrushMark(painter);
 }
 

@@ -1,7 +1,10 @@
 #include "ui/Pictures.h"
 
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QImageReader>
 #include <QPainter>
+#include <QScreen>
 #include <QSvgRenderer>
 
 QPixmap PicturePixmap(const QString& name, QSize size, qreal scale) {
@@ -21,7 +24,17 @@ QIcon PictureIcon(const QString& name, QSize size) {
   return icon;
 }
 
+int ArtworkScale() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  return screen && screen->devicePixelRatio() > 1 ? 2 : 1;
+}
+
+void DrawPart(QPainter& painter, QRect target, const QImage& image, QRect source, int scale) {
+  painter.drawImage(QRectF(target), image, QRectF(source.topLeft() * scale, source.size() * scale));
+}
+
 QImage ReadBitmap(const QString& path) {
+  if (!QFileInfo(path).isFile()) return {};
   QImageReader reader(path, "bmp");
   reader.setAutoDetectImageFormat(false);
   return reader.read();

@@ -11,6 +11,14 @@ QIcon PictureIcon(const QString& name, QSize size);
 // The game's icon, at the sizes a desktop asks for.
 QIcon GameIcon();
 
+// 2 on a sharp screen (more than one device pixel to the pixel), else 1:
+// the scale the artwork is drawn at.
+int ArtworkScale();
+
+// Draws the part `source` (in the image's own pixels at 1x) of an image
+// that holds its picture at `scale` into `target`, in the widget's pixels.
+void DrawPart(QPainter& painter, QRect target, const QImage& image, QRect source, int scale);
+
 // A bitmap file, read as a bitmap whatever it holds: no other reader is
 // asked, so none is loaded. A null image when it is not one.
 QImage ReadBitmap(const QString& path);

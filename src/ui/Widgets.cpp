@@ -1,5 +1,7 @@
 #include "ui/Widgets.h"
 
+#include "ui/Pictures.h"
+
 #include <utility>
 
 #include <QMouseEvent>
@@ -15,7 +17,10 @@ constexpr int UnsolvedX = 135;
 }  // namespace
 
 TDigitDisplay::TDigitDisplay(QImage strip, bool withMark, QWidget* parent)
-    : QWidget(parent), strip_(std::move(strip)), withMark_(withMark) {
+    : QWidget(parent),
+      strip_(std::move(strip)),
+      withMark_(withMark),
+      scale_(std::max(1, strip_.height() / 20)) {
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -30,11 +35,12 @@ void TDigitDisplay::paintEvent(QPaintEvent*) {
   painter.fillRect(rect(), Qt::black);
   for (std::size_t i = 0; i < digits_.size(); ++i) {
     const int source = digits_[i] ? DigitWidth * *digits_[i] : BlankX;
-    painter.drawImage(QPoint(Place * static_cast<int>(i), 0), strip_,
-                      QRect(source, 0, DigitWidth, 20));
+    DrawPart(painter, QRect(Place * static_cast<int>(i), 0, DigitWidth, 20), strip_,
+             QRect(source, 0, DigitWidth, 20), scale_);
   }
   if (withMark_)
-    painter.drawImage(QPoint(42, 0), strip_, QRect(solved_ ? SolvedX : UnsolvedX, 0, Place, 20));
+    DrawPart(painter, QRect(42, 0, Place, 20), strip_,
+             QRect(solved_ ? SolvedX : UnsolvedX, 0, Place, 20), scale_);
 }
 
 TGauge::TGauge(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
@@ -66,7 +72,8 @@ TBoardSurface::TBoardSurface(const QImage& picture, QWidget* parent)
 void TBoardSurface::paintEvent(QPaintEvent* event) {
   if (Painting) Painting();
   QPainter painter(this);
-  for (const QRect& part : event->region()) painter.drawImage(part.topLeft(), picture_, part);
+  const int scale = std::max(1, picture_.width() / width());
+  for (const QRect& part : event->region()) DrawPart(painter, part, picture_, part, scale);
   if (!cursor_ || !event->region().intersects(*cursor_)) return;
   painter.setPen(QPen(QColor(0xff, 0xd8, 0x20), 2));
   painter.drawRect(cursor_->adjusted(1, 1, -1, -1));

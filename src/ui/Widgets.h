@@ -21,6 +21,7 @@ class TDigitDisplay : public QWidget {
  private:
   QImage strip_;
   bool withMark_;
+  int scale_;  // the strip's pixels to the display's
   TDisplayDigits digits_;
   bool solved_ = false;
 };

@@ -66,6 +66,26 @@ TEST_F(RendererTest, EmptyCellsShowTheirBackgroundOrTheBackdrop) {
   EXPECT_TRUE(TBoardRenderer().LoadArtwork(Dir / "missing/") == false);
 }
 
+// On a sharp screen the renderer draws at twice the pixels, from the @2x
+// sheets where they are, else from the plain ones with every pixel doubled.
+TEST_F(RendererTest, TwiceTheScaleTakesTheLargeSheets) {
+  for (const auto& [name, image] :
+       {std::pair{"b1@2x.bmp", art::TileSheet(2)}, std::pair{"b3@2x.bmp", art::WaterSheet(2)}})
+    image.convertToFormat(QImage::Format_RGB888).save(QString::fromStdString(Dir / name));
+  TBoardRenderer sharp(2);
+  ASSERT_TRUE(sharp.LoadArtwork(Dir.Path().string() + "/"));
+  EXPECT_EQ(sharp.Surface().size(), QSize(1000, 666));
+  Board.Tile({2, 1}) = 11;
+  Board.Backgrounds[CellIndex({3, 3})] = 8;
+  sharp.DrawAllCells(Board, psRunning);
+  const auto cell = [&sharp](TCell at) {
+    const TPixel corner = CellCorner(at);
+    return sharp.Surface().copy(2 * corner.X, 2 * corner.Y, 2 * CellPixels, 2 * CellPixels);
+  };
+  EXPECT_EQ(cell({2, 1}), art::TileSheet(2).copy(216, 144, 72, 72));
+  EXPECT_EQ(cell({3, 3}), art::BackgroundSheet().copy(0, 36, 36, 36).scaled(72, 72));  // no @2x
+}
+
 TEST_F(RendererTest, WetTilesGetTheirMarkAndTheEditorsStartAnother) {
   Board.Tile({1, 1}) = 11;
   Board.Tile({2, 1}) = 11;

@@ -127,7 +127,7 @@ TEST_F(MainWindow, TheAboutWindowChangesTheLanguageAndHelpFollowsIt) {
   EXPECT_EQ(Data().Language, lgGerman);
   EXPECT_EQ(Window->windowTitle().toStdString(), "Gurgelix V2.0 - Spiel a.gxs - Üben");
   EXPECT_EQ(Button(4)->accessibleName(), "Ich fang ein neues Spiel an.");  // as its hint
-  Button(465)->click();  // the series
+  Button(465)->click();                                                    // the series
   EXPECT_EQ(help->source().fragment(), "Nimbleplay_d");
 }
 

@@ -24,11 +24,16 @@ int main(int argc, char** argv) {
     return 2;
   }
   const QString dir = QString::fromLocal8Bit(argv[1]) + "/";
-  const bool drawn = SaveBitmap(art::TileSheet(), dir + "b1.bmp") &&
-                     SaveBitmap(art::BackgroundSheet(), dir + "b2.bmp") &&
-                     SaveBitmap(art::WaterSheet(), dir + "b3.bmp") &&
-                     SaveBitmap(art::Backdrop(), dir + "b4.bmp") &&
-                     SaveBitmap(art::Splash(), dir + "b5.bmp");
+  // Each sheet as the game's geometry has it, and at twice the size (@2x).
+  bool drawn = true;
+  for (int scale : {1, 2}) {
+    const QString suffix = scale == 1 ? ".bmp" : "@2x.bmp";
+    drawn = drawn && SaveBitmap(art::TileSheet(scale), dir + "b1" + suffix) &&
+            SaveBitmap(art::BackgroundSheet(scale), dir + "b2" + suffix) &&
+            SaveBitmap(art::WaterSheet(scale), dir + "b3" + suffix) &&
+            SaveBitmap(art::Backdrop(scale), dir + "b4" + suffix) &&
+            SaveBitmap(art::Splash(scale), dir + "b5" + suffix);
+  }
   bool sounded = true;
   for (const auto& [name, samples] :
        {std::pair{"w1.wav", WaterSound()}, std::pair{"w2.wav", SolvedSound()},

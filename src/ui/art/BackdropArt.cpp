@@ -101,13 +101,14 @@ void Emblem(QPainter& painter) {
 
 }  // namespace
 
-QImage Backdrop() {
-  QImage image(500, 333, QImage::Format_RGB32);
+QImage Backdrop(int scale) {
+  QImage image(500 * scale, 333 * scale, QImage::Format_RGB32);
   QPainter painter(&image);
+  painter.scale(scale, scale);
   QLinearGradient back(0, 0, 0, 333);
   back.setColorAt(0, QColor(0x26, 0x2e, 0x38));
   back.setColorAt(1, QColor(0x1a, 0x20, 0x27));
-  painter.fillRect(image.rect(), back);
+  painter.fillRect(QRect(0, 0, 500, 333), back);
   GridFrame(painter);
   painter.setRenderHint(QPainter::Antialiasing);
   Deep(painter);
@@ -116,14 +117,15 @@ QImage Backdrop() {
   return image;
 }
 
-QImage Splash() {
-  QImage image(200, 150, QImage::Format_RGB32);
+QImage Splash(int scale) {
+  QImage image(200 * scale, 150 * scale, QImage::Format_RGB32);
   QPainter painter(&image);
+  painter.scale(scale, scale);
   painter.setRenderHint(QPainter::Antialiasing);
   QLinearGradient sky(0, 0, 0, 150);
   sky.setColorAt(0, QColor(0x12, 0x3f, 0x70));
   sky.setColorAt(1, QColor(0x0a, 0x22, 0x3d));
-  painter.fillRect(image.rect(), sky);
+  painter.fillRect(QRect(0, 0, 200, 150), sky);
   // A pipe across the picture, water spilling from its end.
   painter.setPen(QPen(SteelDark, 1.5));
   painter.setBrush(Steel);

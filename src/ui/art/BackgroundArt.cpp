@@ -266,9 +266,10 @@ bool InBlock(int code) {
 
 }  // namespace
 
-QImage BackgroundSheet() {
-  QImage sheet(8 * Cell, 8 * Cell, QImage::Format_RGB32);
+QImage BackgroundSheet(int scale) {
+  QImage sheet(8 * Cell * scale, 8 * Cell * scale, QImage::Format_RGB32);
   QPainter painter(&sheet);
+  painter.scale(scale, scale);
   painter.setRenderHint(QPainter::Antialiasing);
   for (int code = 0; code < 64; ++code)
     if (!InBlock(code)) PaintSingle(painter, code);

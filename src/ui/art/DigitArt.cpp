@@ -25,13 +25,15 @@ constexpr std::array<std::array<unsigned, 7>, 10> Font{{
     {0b0110, 0b1001, 0b1001, 0b0111, 0b0001, 0b0001, 0b0110},
 }};
 
-void PaintDigit(QImage& strip, int digit, QColor colour) {
+// Dots of 2 x 2 pixels (4 x 4 at twice the scale) at a pitch of 3.
+void PaintDigit(QImage& strip, int digit, QColor colour, int scale) {
   for (int row = 0; row < 7; ++row)
     for (int col = 0; col < 4; ++col)
       if (Font[static_cast<std::size_t>(digit)][static_cast<std::size_t>(row)] & (8u >> col))
-        for (int dy = 0; dy < 2; ++dy)
-          for (int dx = 0; dx < 2; ++dx)
-            strip.setPixelColor(DigitWidth * digit + 3 * col + dx, 3 * row + dy, colour);
+        for (int dy = 0; dy < 2 * scale; ++dy)
+          for (int dx = 0; dx < 2 * scale; ++dx)
+            strip.setPixelColor(scale * (DigitWidth * digit + 3 * col) + dx, scale * 3 * row + dy,
+                                colour);
 }
 
 void PaintFace(QPainter& painter, int x, QColor colour, bool smiling) {
@@ -50,13 +52,14 @@ void PaintFace(QPainter& painter, int x, QColor colour, bool smiling) {
 
 }  // namespace
 
-QImage DigitStrip(bool levelStrip) {
+QImage DigitStrip(bool levelStrip, int scale) {
   const QColor colour = levelStrip ? QColor(0xff, 0xe0, 0x20) : QColor(0x40, 0xff, 0x40);
-  QImage strip(levelStrip ? 148 : 121, StripHeight, QImage::Format_RGB32);
+  QImage strip((levelStrip ? 148 : 121) * scale, StripHeight * scale, QImage::Format_RGB32);
   strip.fill(Qt::black);  // also the blank place at x 110
-  for (int digit = 0; digit < 10; ++digit) PaintDigit(strip, digit, colour);
+  for (int digit = 0; digit < 10; ++digit) PaintDigit(strip, digit, colour, scale);
   if (levelStrip) {
     QPainter painter(&strip);
+    painter.scale(scale, scale);
     painter.setRenderHint(QPainter::Antialiasing);
     PaintFace(painter, 122, colour, true);
     PaintFace(painter, 135, QColor(0xe8, 0x3a, 0x30), false);

@@ -85,9 +85,10 @@ void PaintFrame(QPainter& painter, QRect cell, int kind, int frame) {
 
 }  // namespace
 
-QImage TileSheet() {
-  QImage sheet(12 * Cell, 7 * Cell, QImage::Format_RGB32);
+QImage TileSheet(int scale) {
+  QImage sheet(12 * Cell * scale, 7 * Cell * scale, QImage::Format_RGB32);
   QPainter painter(&sheet);
+  painter.scale(scale, scale);
   for (int kind = 1; kind <= 7; ++kind)
     for (int frame = 0; frame < 12; ++frame)
       PaintFrame(painter, QRect(frame * Cell, (kind - 1) * Cell, Cell, Cell), kind, frame);

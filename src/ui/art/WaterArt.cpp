@@ -8,30 +8,34 @@
 namespace art {
 namespace {
 
-bool InsideDisc(int x, int y) {
-  const double dx = x + 0.5 - MarkSize / 2.0, dy = y + 0.5 - MarkSize / 2.0;
+// Pixels are taken at their middles, in the marks' own 12 x 12 pixels; a
+// larger sheet asks at the middles of its smaller pixels.
+bool InsideDisc(double x, double y) {
+  const double dx = x - MarkSize / 2.0, dy = y - MarkSize / 2.0;
   return dx * dx + dy * dy <= MarkRadius * MarkRadius + 0.3;
 }
 
 // Water rises from the bottom of the dry bore: level 0 is dry, 5 full.
-QRgb MarkPixel(int x, int y, int level, bool startMark) {
+QRgb MarkPixel(double x, double y, int level, bool startMark) {
   if (!InsideDisc(x, y)) return qRgb(0, 0, 0);
-  const double dx = x + 0.5 - MarkSize / 2.0, dy = y + 0.5 - MarkSize / 2.0;
+  const double dx = x - MarkSize / 2.0, dy = y - MarkSize / 2.0;
   const double radius = std::sqrt(dx * dx + dy * dy);
   if (startMark && radius > MarkRadius - 1.6) return Gold.rgb();
   const int waterTop = MarkSize - 1 - (level * 11) / 5;  // rows at and below are wet
-  if (level == 0 || y < waterTop) return PipeBore.rgb();
+  if (level == 0 || y - 0.5 < waterTop) return PipeBore.rgb();
   if (dx < -0.5 && dy < -0.5 && radius < 3.2 && level == 5) return WaterLight.rgb();
   return (radius > MarkRadius - 1.0 ? WaterDeep : Water).rgb();
 }
 
 }  // namespace
 
-QImage WaterSheet() {
-  QImage sheet(8 * MarkSize, MarkSize, QImage::Format_RGB32);
+QImage WaterSheet(int scale) {
+  const int size = MarkSize * scale;
+  QImage sheet(8 * size, size, QImage::Format_RGB32);
   for (int picture = 0; picture < 8; ++picture)
-    for (int y = 0; y < MarkSize; ++y)
-      for (int x = 0; x < MarkSize; ++x) {
+    for (int row = 0; row < size; ++row)
+      for (int column = 0; column < size; ++column) {
+        const double x = (column + 0.5) / scale, y = (row + 0.5) / scale;
         QRgb pixel;
         if (picture < 6)
           pixel = MarkPixel(x, y, picture, false);
@@ -39,7 +43,7 @@ QImage WaterSheet() {
           pixel = InsideDisc(x, y) ? qRgb(0, 0, 0) : qRgb(255, 255, 255);
         else
           pixel = MarkPixel(x, y, 5, true);
-        sheet.setPixel(picture * MarkSize + x, y, pixel);
+        sheet.setPixel(picture * size + column, row, pixel);
       }
   return sheet;
 }
