@@ -14,8 +14,10 @@ namespace {
 
 // A game halfway through: the first levels solved with time to spare.
 void WriteSavedGame(const QString& path) {
-  QByteArray results(200 * 4, '\0');
-  for (int level = 0; level < 70; ++level) results[level * 4] = static_cast<char>(5 + level % 40);
+  constexpr qsizetype EntrySize = 4;
+  QByteArray results(200 * EntrySize, '\0');
+  for (qsizetype level = 0; level < 70; ++level)
+    results[level * EntrySize] = static_cast<char>(5 + level % 40);
   QFile file(path);
   if (file.open(QIODevice::WriteOnly)) file.write(results);
 }
