@@ -108,16 +108,20 @@ class TWatcher {
   }
   ~TWatcher() { xcb_disconnect(connection_); }
 
+  // The next event, if one comes within the wait.
+  xcb_generic_event_t* NextEvent(int waitMs) {
+    if (xcb_generic_event_t* event = xcb_poll_for_event(connection_)) return event;
+    pollfd fd{xcb_get_file_descriptor(connection_), POLLIN, 0};
+    poll(&fd, 1, waitMs);
+    return nullptr;
+  }
+
   // Waits for the first mapped window and its first drawing; false on timeout.
   bool Wait(Clock::time_point start, pid_t pid, double& mapMs, double& frameMs, double& cpuToMap) {
     xcb_window_t mapped = XCB_NONE;
     while (MillisecondsSince(start) < 20000) {
-      xcb_generic_event_t* event = xcb_poll_for_event(connection_);
-      if (!event) {
-        pollfd fd{xcb_get_file_descriptor(connection_), POLLIN, 0};
-        poll(&fd, 1, 50);
-        continue;
-      }
+      xcb_generic_event_t* event = NextEvent(50);
+      if (!event) continue;
       const int type = event->response_type & 0x7f;
       if (type == XCB_CREATE_NOTIFY) {
         const auto* created = reinterpret_cast<xcb_create_notify_event_t*>(event);
@@ -146,12 +150,8 @@ class TWatcher {
               double& otherGone) {
     const double end = MillisecondsSince(start) + durationMs;
     while (MillisecondsSince(start) < end) {
-      xcb_generic_event_t* event = xcb_poll_for_event(connection_);
-      if (!event) {
-        pollfd fd{xcb_get_file_descriptor(connection_), POLLIN, 0};
-        poll(&fd, 1, 10);
-        continue;
-      }
+      xcb_generic_event_t* event = NextEvent(10);
+      if (!event) continue;
       const int type = event->response_type & 0x7f;
       if (type == XCB_UNMAP_NOTIFY &&
           reinterpret_cast<xcb_unmap_notify_event_t*>(event)->window != mapped_)
