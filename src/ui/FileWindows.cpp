@@ -69,8 +69,9 @@ TFileWindow::TFileWindow(QWidget* parent, std::function<TLanguage()> language, b
   drives_ = new QComboBox(group);
   drives_->setGeometry(160, 202, 145, 21);
   const int buttonsTop = saving ? 284 : 240;
-  AddButton("ok", {84, buttonsTop, 77, 27}, mrOk, true)->setText("OK");
-  auto* cancel = AddButton("cancel", {168, buttonsTop, 77, 27}, mrCancel, false);
+  ok_ = AddButton("ok", {84, buttonsTop, 77, 27}, mrOk, true);
+  ok_->setText("OK");
+  cancel_ = AddButton("cancel", {168, buttonsTop, 77, 27}, mrCancel, false);
   SetCancelButton(mrCancel);
   connect(files_, &QListWidget::itemDoubleClicked, this, [this] { done(mrOk); });
   connect(directories_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
@@ -83,8 +84,20 @@ TFileWindow::TFileWindow(QWidget* parent, std::function<TLanguage()> language, b
     SetText(filesLabel, TText::FilesLabel, lang);
     SetText(dirsLabel, TText::DirectoriesLabel, lang);
     SetText(drivesLabel, TText::DrivesLabel, lang);
-    SetText(cancel, TText::EscapeButton, lang);
+    SetText(cancel_, TText::EscapeButton, lang);
   };
+}
+
+// Tab runs through the fields as they stand, top to bottom, left to right,
+// then to the buttons.
+void TFileWindow::SetTabOrder(QWidget* first, QWidget* beforeButtons) {
+  QWidget* chain[] = {first, files_, directories_, drives_, beforeButtons, ok_, cancel_};
+  QWidget* previous = nullptr;
+  for (QWidget* widget : chain) {
+    if (!widget) continue;
+    if (previous) setTabOrder(previous, widget);
+    previous = widget;
+  }
 }
 
 void TFileWindow::showEvent(QShowEvent* event) {
@@ -160,6 +173,7 @@ TSaveWindow::TSaveWindow(QWidget* parent, std::function<TLanguage()> language)
   newPath->setIcon(PictureIcon("newfolder", {19, 15}));
   newPath->setFocusPolicy(Qt::NoFocus);  // a speed button
   connect(newPath, &QToolButton::clicked, this, [this] { NewDirectory(); });
+  SetTabOrder(fileEdit_, pathEdit_);
   // The name follows the files the player picks, never the focus.
   connect(files_, &QListWidget::itemSelectionChanged, this, [this] {
     const auto chosen = files_->selectedItems();

@@ -22,6 +22,9 @@ class TFileWindow : public TModalWindow {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  // The fields of a window, in Tab's order: its own first field, the lists,
+  // its own field before the buttons (either may be none), the buttons.
+  void SetTabOrder(QWidget* first, QWidget* beforeButtons);
   // Lists the files of the directory that match the mask again.
   void ReadDirectory();
   QListWidget* files_;
@@ -33,6 +36,8 @@ class TFileWindow : public TModalWindow {
  private:
   void ReadDrives();
   QComboBox* drives_;
+  QPushButton* ok_;
+  QPushButton* cancel_;
   QListWidget* directories_;
   QLabel* path_;
 };

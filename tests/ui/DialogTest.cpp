@@ -107,7 +107,9 @@ TEST(FileWindows, TheSaveWindowsNameChangesOnlyByThePlayer) {
   WhenModal([](QWidget* w) {
     auto* name = Child<QLineEdit>(w);
     auto* files = Child<QListWidget>(w);
-    files->setFocus(Qt::TabFocusReason);
+    EXPECT_TRUE(name->hasFocus());
+    Type(w, Qt::Key_Tab);  // from the name into the list below it
+    EXPECT_TRUE(files->hasFocus());
     EXPECT_EQ(name->text(), "mine");
     name->setText("*.txt");
     Type(name, Qt::Key_Return);
