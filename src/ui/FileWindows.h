@@ -13,7 +13,6 @@ class TFileWindow : public TModalWindow {
  public:
   TFileWindow(QWidget* parent, std::function<TLanguage()> language, bool saving);
 
-  QString Directory() const { return directory_; }
   // The file the player chose; a file that merely has the focus is not chosen.
   std::optional<std::string> SelectedFile() const;
   // False, with the lists unmoved, when the directory does not exist.
