@@ -7,6 +7,12 @@
 
 enum class TMouseButton { Left, Right, Middle };
 
+// One press of a mouse button on a cell.
+struct TMove {
+  TMouseButton Button;
+  TCell Cell;
+};
+
 // The cell under a pixel of the board surface; the frame around the grid hits nothing.
 std::optional<TCell> HitTestBoard(int x, int y);
 

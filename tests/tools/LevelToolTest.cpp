@@ -107,3 +107,28 @@ TEST_F(LevelToolTest, ShippedLevelsAreReproducedAndSolved) {
 }
 
 }  // namespace
+
+TEST_F(LevelToolTest, SolveAndCheckProveEachLevelSolvableOrNot) {
+  const std::string file = Dir / "three.dat";
+  // Level 3: the elbow of level 1 without the stray cross; one clockwise turn joins all.
+  WriteBytes(
+      file,
+      LevelFileBytes({TLevelBuilder{}.Tile(1, 1, 2).Tile(2, 1, 17).Tile(1, 2, 9).Tile(10, 8, 5).Rec,
+                      TLevelBuilder{}.Tile(4, 4, 6).Start(4, 4).Rec,
+                      TLevelBuilder{}.Tile(1, 1, 2).Tile(2, 1, 17).Tile(1, 2, 9).Rec}));
+  const TRun unsolvable = RunTool(Dir, "solve " + file + " 1");
+  EXPECT_EQ(unsolvable.Status, 1);
+  EXPECT_EQ(unsolvable.Out, std::vector<std::string>{"unsolvable"});
+  const TRun solvedAtStart = RunTool(Dir, "solve " + file + " 2 --seconds 1");
+  EXPECT_EQ(solvedAtStart.Status, 0);
+  EXPECT_EQ(solvedAtStart.Out, std::vector<std::string>{""});
+  const TRun oneTurn = RunTool(Dir, "solve " + file + " 3");
+  EXPECT_EQ(oneTurn.Status, 0);
+  EXPECT_EQ(oneTurn.Out, std::vector<std::string>{"R1,1"});
+  EXPECT_EQ(RunTool(Dir, "solve " + file + " 3 --seconds soon").Status, 2);
+
+  const TRun check = RunTool(Dir, "check " + file);
+  EXPECT_EQ(check.Status, 1);
+  EXPECT_EQ(check.Out, (std::vector<std::string>{"1: unsolvable", "2: solvable in 0 presses",
+                                                 "3: solvable in 1 presses"}));
+}

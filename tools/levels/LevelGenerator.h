@@ -7,11 +7,6 @@
 #include "model/BoardInput.h"
 #include "model/LevelRec.h"
 
-struct TMove {
-  TMouseButton Button;
-  TCell Cell;
-};
-
 struct TGeneratedLevel {
   TLevelRec Level;
   std::vector<TMove> Solution;

@@ -1,6 +1,7 @@
 #include "LevelTool.h"
 
 #include <charconv>
+#include <chrono>
 #include <fstream>
 #include <limits>
 #include <ostream>
@@ -12,6 +13,7 @@
 #include "LevelGenerator.h"
 #include "levels/LevelFile.h"
 #include "model/BoardText.h"
+#include "model/Solver.h"
 #include "platform/FileIO.h"
 
 namespace {
@@ -20,7 +22,8 @@ constexpr int BadUse = 2;
 
 const char* const Usage =
     "usage: gurx-levels info FILE | show FILE N | play FILE N MOVE... | "
-    "generate SEED FILE SOLUTIONS [COUNT] | check FILE --solutions SOLUTIONS "
+    "generate SEED FILE SOLUTIONS [COUNT] | check FILE [--solutions SOLUTIONS] | "
+    "solve FILE N [--seconds S] "
     "(MOVE is L, R or M followed by column,row, e.g. L3,5)";
 
 struct TBadUse : std::runtime_error {
@@ -126,8 +129,69 @@ std::vector<std::vector<TMove>> ReadSolutions(const std::string& path) {
   return solutions;
 }
 
+// The solver's verdicts as the tool's exit status.
+constexpr int Unsolvable = 1;
+constexpr int Unknown = 3;
+
+TSolverBudget Seconds(int seconds) {
+  const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+  return {std::numeric_limits<std::int64_t>::max(),
+          [end] { return std::chrono::steady_clock::now() >= end; }};
+}
+
+// "--seconds S" at the given place, or the default.
+int SecondsOption(const std::vector<std::string>& args, std::size_t at) {
+  if (args.size() == at) return 10;
+  if (args.size() != at + 2 || args[at] != "--seconds") throw TBadUse(Usage);
+  return ParseNumber(args[at + 1], 1, 86400, "seconds");
+}
+
+std::string PressesText(const std::vector<TMove>& presses) {
+  std::string text;
+  for (const TMove& move : presses) text += (text.empty() ? "" : " ") + MoveText(move);
+  return text;
+}
+
+int Solve(const std::vector<std::string>& args, std::ostream& out) {
+  if (args.size() < 3) throw TBadUse(Usage);
+  const TLevelList levels = LoadLevels(args[1]);
+  const int n = ParseNumber(args[2], 1, levels.LevelCount(), "level number");
+  const TSolution solution = SolveLevel(levels[n], Seconds(SecondsOption(args, 3)));
+  switch (solution.Verdict) {
+    case TVerdict::Solvable:
+      out << PressesText(solution.Presses) << "\n";
+      return 0;
+    case TVerdict::Unsolvable:
+      out << "unsolvable\n";
+      return Unsolvable;
+    default:
+      out << "unknown\n";
+      return Unknown;
+  }
+}
+
+// Proves each level solvable or not.
+int CheckBySolving(const std::vector<std::string>& args, std::ostream& out) {
+  const TLevelList levels = LoadLevels(args[1]);
+  const int seconds = SecondsOption(args, 2);
+  int solvable = 0;
+  for (int n = 1; n <= levels.LevelCount(); ++n) {
+    const TSolution solution = SolveLevel(levels[n], Seconds(seconds));
+    out << n << ": ";
+    if (solution.Verdict == TVerdict::Solvable) {
+      out << "solvable in " << solution.Presses.size() << " presses\n";
+      ++solvable;
+    } else {
+      out << (solution.Verdict == TVerdict::Unsolvable ? "unsolvable" : "unknown") << "\n";
+    }
+  }
+  return solvable == levels.LevelCount() ? 0 : Unsolvable;
+}
+
 int Check(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  if (args.size() != 4 || args[2] != "--solutions") throw TBadUse(Usage);
+  if (args.size() < 2) throw TBadUse(Usage);
+  if (args.size() < 3 || args[2] != "--solutions") return CheckBySolving(args, out);
+  if (args.size() != 4) throw TBadUse(Usage);
   const TLevelList levels = LoadLevels(args[1]);
   const auto solutions = ReadSolutions(args[3]);
   int failures = 0;
@@ -157,6 +221,8 @@ int RunLevelTool(const std::vector<std::string>& args, std::ostream& out, std::o
       Generate(args, out);
     } else if (args[0] == "check") {
       return Check(args, out, err);
+    } else if (args[0] == "solve") {
+      return Solve(args, out);
     } else {
       throw TBadUse(Usage);
     }

@@ -1,0 +1,102 @@
+#include "model/Solver.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
+
+#include "model/Flow.h"
+#include "model/solver/Proofs.h"
+#include "model/solver/Search.h"
+#include "model/solver/SpanningTree.h"
+#include "model/solver/TreePlan.h"
+#include "model/solver/WalkPlan.h"
+
+namespace {
+
+TPosition PositionOf(const TBoard& board) {
+  TPosition position{board.Tiles, static_cast<int>(CellIndex(board.Source()))};
+  for (TTileCode& tile : position.Tiles) tile = static_cast<TTileCode>(tile % TileCodeCount);
+  return position;
+}
+
+TBoard Settled(TBoard board) {
+  ComputeFlow(board);
+  SettleFlow(board);
+  return board;
+}
+
+// The presses as far as the first that solves the board, replayed by the
+// game's own rule; nothing if one is refused or none solves it. No answer
+// leaves the solver without this test.
+std::optional<std::vector<TMove>> Replayed(TBoard board, std::vector<TMove> presses) {
+  for (std::size_t i = 0; i < presses.size(); ++i) {
+    if (!PressInPlay(board, presses[i].Button, presses[i].Cell)) return std::nullopt;
+    SettleFlow(board);
+    if (IsSolved(board, psRunning)) {
+      presses.resize(i + 1);
+      return presses;
+    }
+  }
+  return std::nullopt;
+}
+
+// A share of the budget for one step of the solver.
+TSolverBudget Share(const TSolverBudget& budget, std::int64_t boards) {
+  return {std::min(budget.Boards, boards), budget.Stop};
+}
+
+std::optional<std::vector<TMove>> PlanAlongTree(const TBoard& board, const TPosition& start,
+                                                const TSolverBudget& budget) {
+  const TSolverBudget share = Share(budget, 20'000);
+  TBudgetMeter meter(share);
+  const TTreeAnswer answer = FindSpanningTree(start, TTreeRule::OpenTowardParent, meter);
+  if (!answer.Tree) return std::nullopt;
+  return Replayed(board, PressesAlongTree(start, *answer.Tree));
+}
+
+// Each way of steering the search fails on boards that another solves at
+// once, so each gets a short try, then all a longer one, and so on.
+TSolution SearchInRounds(const TBoard& board, const TPosition& start, const TSpanningTree& goal,
+                         const TSolverBudget& budget) {
+  constexpr std::array<TSearchWeights, 3> Steering{{{0, 8, 4}, {16, 0, 1}, {16, 8, 0}}};
+  std::int64_t left = budget.Boards;
+  for (std::int64_t round = 20'000; left > 0; round *= 4)
+    for (const TSearchWeights& weights : Steering) {
+      const TSolverBudget share = Share(budget, std::min(round, left));
+      TBudgetMeter meter(share);
+      const TSearchAnswer answer = SearchPresses(start, goal, weights, meter);
+      if (answer.Exhausted) return {TVerdict::Unsolvable, {}};
+      if (answer.Presses)
+        if (auto presses = Replayed(board, *answer.Presses)) return {TVerdict::Solvable, *presses};
+      left -= meter.Used();
+      if (left <= 0 || (meter.Spent() && budget.Stop && budget.Stop())) return {};
+    }
+  return {};
+}
+
+}  // namespace
+
+TSolution SolveBoard(const TBoard& played, const TSolverBudget& budget) {
+  const TBoard board = Settled(played);
+  if (IsSolved(board, psRunning)) return {TVerdict::Solvable, {}};
+  if (!OnBoard(board.Source())) return {TVerdict::Unsolvable, {}};
+  const TPosition start = PositionOf(board);
+  if (PlainlyUnsolvable(start)) return {TVerdict::Unsolvable, {}};
+  if (HasPlugs(start)) return {};
+  // Any tree of joins is a goal to steer by; none at all proves the board unsolvable.
+  const TSolverBudget share = Share(budget, 20'000);
+  TBudgetMeter goalMeter(share);
+  const TTreeAnswer goal = FindSpanningTree(start, TTreeRule::AnyJoin, goalMeter);
+  if (goal.Exhausted) return {TVerdict::Unsolvable, {}};
+  if (auto presses = PlanAlongTree(board, start, budget)) return {TVerdict::Solvable, *presses};
+  if (goal.Tree)
+    if (auto walk = WalkToGoal(start, *goal.Tree))
+      if (auto presses = Replayed(board, *walk)) return {TVerdict::Solvable, *presses};
+  return SearchInRounds(board, start, goal.Tree.value_or(TSpanningTree{}), budget);
+}
+
+TSolution SolveLevel(const TLevelRec& level, const TSolverBudget& budget) {
+  TBoard board;
+  LoadLevelToBoard(board, MakeValidLevelRec(level));
+  return SolveBoard(board, budget);
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <array>
+#include <bitset>
+#include <vector>
+
+#include "model/BoardInput.h"
+#include "model/Tiles.h"
+
+// The solver's view of a board in play: tiles and flood start, by cell index.
+using TCellSet = std::bitset<CellCount>;
+
+struct TPosition {
+  std::array<TTileCode, CellCount> Tiles{};
+  int Source = 0;
+};
+
+// A tile's openings as bits: right 1, up 2, left 4, down 8.
+unsigned OpeningBits(TTileCode code);
+constexpr unsigned DirectionBit(int direction) { return 1u << direction; }
+
+// The index of the neighbouring cell, or -1 off the board.
+int NextIndex(int index, int direction);
+
+// Whether some rotation of the kind opens toward every direction of the bits.
+bool KindFits(int kind, unsigned bits);
+// Of the rotations that open toward every direction of the bits, the one
+// fewest quarter turns away from the rotation given.
+int NearestFittingRotation(int kind, int rotation, unsigned bits);
+// The presses that turn a tile from one rotation to another: none, one or two.
+std::vector<TMouseButton> TurnPresses(int from, int to);
+
+// The cells the flood from the start reaches, as the game computes it.
+TCellSet WetCells(const TPosition& position);
+TCellSet TileCells(const TPosition& position);
+
+// Turns the tile as a press with the button does and makes it the flood start.
+void PressTile(TPosition& position, int index, TMouseButton button);

@@ -1,0 +1,172 @@
+#include "model/solver/SpanningTree.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+// Grows the tree from the root one tile at a time. For the tile with the
+// fewest ways in, it tries each join to the tree, and then the choice that
+// the tile joins later through a tile not yet in the tree; so every tree
+// is found.
+class TTreeGrower {
+ public:
+  TTreeGrower(const TPosition& start, TTreeRule rule, TBudgetMeter& meter)
+      : start_(start), rule_(rule), meter_(meter), tiles_(TileCells(start)) {
+    tree_.ParentDirection.fill(-1);
+    in_.set(static_cast<std::size_t>(start.Source));
+  }
+
+  bool Grow() {
+    if (in_ == tiles_) return true;
+    if (!meter_.Spend() || !AllReachable()) return false;
+    const int tile = MostConstrainedTile();
+    if (tile < 0) return false;
+    const unsigned ways = WaysIn(tile);
+    for (int d : CheapestFirst(tile, ways))
+      if (Attach(tile, d)) return true;
+    if (meter_.Spent()) return false;
+    forbidden_[Index(tile)] |= static_cast<std::uint8_t>(ways);
+    if (Grow()) return true;
+    forbidden_[Index(tile)] &= static_cast<std::uint8_t>(~ways);
+    return false;
+  }
+
+  // Attaches tiles without ever going back, as long as one can attach;
+  // returns how many tiles are left outside.
+  int GrowGreedily() {
+    for (int tile = MostConstrainedTile(); tile >= 0; tile = MostConstrainedTile())
+      AttachOnly(tile, CheapestFirst(tile, WaysIn(tile)).front());
+    return static_cast<int>((tiles_ & ~in_).count());
+  }
+
+  const TSpanningTree& Tree() const { return tree_; }
+
+ private:
+  static std::size_t Index(int cell) { return static_cast<std::size_t>(cell); }
+  int Kind(int cell) const { return KindOf(start_.Tiles[Index(cell)]); }
+
+  // May the tile take the neighbour in this direction as its parent, as far
+  // as the tile itself is concerned?
+  bool MayJoinToward(int tile, int direction) const {
+    if (forbidden_[Index(tile)] & DirectionBit(direction)) return false;
+    return rule_ == TTreeRule::AnyJoin ||
+           (OpeningBits(start_.Tiles[Index(tile)]) & DirectionBit(direction));
+  }
+
+  // The directions in which an outside tile can join the tree now.
+  unsigned WaysIn(int tile) const {
+    unsigned ways = 0;
+    for (int d = 0; d < DirectionCount; ++d) {
+      const int parent = NextIndex(tile, d);
+      if (parent < 0 || !in_.test(Index(parent)) || !MayJoinToward(tile, d)) continue;
+      if (KindFits(Kind(parent), tree_.Joins[Index(parent)] | DirectionBit(Opposite(d))))
+        ways |= DirectionBit(d);
+    }
+    return ways;
+  }
+
+  // Joins that the tiles' present rotations already have come first, so the
+  // tree asks for few turns.
+  std::vector<int> CheapestFirst(int tile, unsigned ways) const {
+    std::vector<std::pair<int, int>> costs;
+    for (int d = 0; d < DirectionCount; ++d) {
+      if (!(ways & DirectionBit(d))) continue;
+      const int parent = NextIndex(tile, d);
+      const unsigned parentJoins = tree_.Joins[Index(parent)] | DirectionBit(Opposite(d));
+      const bool parentFits =
+          (OpeningBits(start_.Tiles[Index(parent)]) & parentJoins) == parentJoins;
+      const bool tileFits = OpeningBits(start_.Tiles[Index(tile)]) & DirectionBit(d);
+      costs.push_back({!parentFits + !tileFits, d});
+    }
+    std::stable_sort(costs.begin(), costs.end());
+    std::vector<int> order(costs.size());
+    std::transform(costs.begin(), costs.end(), order.begin(),
+                   [](auto cost) { return cost.second; });
+    return order;
+  }
+
+  int MostConstrainedTile() const {
+    int best = -1;
+    int bestCount = DirectionCount + 1;
+    for (int cell = 0; cell < CellCount; ++cell) {
+      if (!tiles_.test(Index(cell)) || in_.test(Index(cell))) continue;
+      const int count = static_cast<int>(std::bitset<4>(WaysIn(cell)).count());
+      if (count > 0 && count < bestCount) {
+        best = cell;
+        bestCount = count;
+      }
+    }
+    return best;
+  }
+
+  void AttachOnly(int tile, int direction) {
+    const int parent = NextIndex(tile, direction);
+    in_.set(Index(tile));
+    tree_.ParentDirection[Index(tile)] = static_cast<std::int8_t>(direction);
+    tree_.Joins[Index(tile)] = static_cast<std::uint8_t>(DirectionBit(direction));
+    tree_.Joins[Index(parent)] |= static_cast<std::uint8_t>(DirectionBit(Opposite(direction)));
+  }
+
+  bool Attach(int tile, int direction) {
+    const int parent = NextIndex(tile, direction);
+    const auto parentJoins = tree_.Joins[Index(parent)];
+    AttachOnly(tile, direction);
+    if (Grow()) return true;
+    in_.reset(Index(tile));
+    tree_.ParentDirection[Index(tile)] = -1;
+    tree_.Joins[Index(tile)] = 0;
+    tree_.Joins[Index(parent)] = parentJoins;
+    return false;
+  }
+
+  // A quick necessary test: every outside tile has a chain of possible
+  // joins to the tree. Outside ends take no children.
+  bool AllReachable() const {
+    TCellSet reached = in_;
+    std::vector<int> queue;
+    for (int cell = 0; cell < CellCount; ++cell)
+      if (in_.test(Index(cell))) queue.push_back(cell);
+    while (!queue.empty()) {
+      const int parent = queue.back();
+      queue.pop_back();
+      const bool inside = in_.test(Index(parent));
+      if (!inside && Kind(parent) == tkEnd) continue;
+      for (int d = 0; d < DirectionCount; ++d) {
+        const int child = NextIndex(parent, d);
+        if (child < 0 || !tiles_.test(Index(child)) || reached.test(Index(child))) continue;
+        if (!MayJoinToward(child, Opposite(d))) continue;
+        if (inside && !KindFits(Kind(parent), tree_.Joins[Index(parent)] | DirectionBit(d)))
+          continue;
+        reached.set(Index(child));
+        queue.push_back(child);
+      }
+    }
+    return (reached & tiles_) == tiles_;
+  }
+
+  const TPosition& start_;
+  TTreeRule rule_;
+  TBudgetMeter& meter_;
+  TCellSet tiles_;
+  TCellSet in_;
+  TSpanningTree tree_{};
+  std::array<std::uint8_t, CellCount> forbidden_{};
+};
+
+}  // namespace
+
+int GreedyTreeShortfall(const TPosition& start, TTreeRule rule, TSpanningTree& tree) {
+  TSolverBudget none{0, {}};
+  TBudgetMeter meter(none);
+  TTreeGrower grower(start, rule, meter);
+  const int shortfall = grower.GrowGreedily();
+  tree = grower.Tree();
+  return shortfall;
+}
+
+TTreeAnswer FindSpanningTree(const TPosition& start, TTreeRule rule, TBudgetMeter& meter) {
+  TTreeGrower grower(start, rule, meter);
+  if (grower.Grow()) return {grower.Tree(), false};
+  return {std::nullopt, !meter.Spent()};
+}
