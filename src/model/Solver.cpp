@@ -40,6 +40,40 @@ std::optional<std::vector<TMove>> Replayed(TBoard board, std::vector<TMove> pres
   return std::nullopt;
 }
 
+// Drops each press the rest solve without, and turns three like presses in
+// a row on one tile into one the other way.
+std::vector<TMove> Shortened(const TBoard& board, std::vector<TMove> presses) {
+  for (bool shorter = true; shorter;) {
+    shorter = false;
+    for (std::size_t i = 0; i + 2 < presses.size(); ++i) {
+      const TMove& move = presses[i];
+      const auto same = [&move](const TMove& other) {
+        return other.Cell == move.Cell && other.Button == move.Button;
+      };
+      if (move.Button == TMouseButton::Middle || !same(presses[i + 1]) || !same(presses[i + 2]))
+        continue;
+      std::vector<TMove> merged = presses;
+      merged.erase(merged.begin() + static_cast<std::ptrdiff_t>(i) + 1,
+                   merged.begin() + static_cast<std::ptrdiff_t>(i) + 3);
+      merged[i].Button =
+          move.Button == TMouseButton::Left ? TMouseButton::Right : TMouseButton::Left;
+      if (auto replayed = Replayed(board, merged)) {
+        presses = *replayed;
+        shorter = true;
+      }
+    }
+    for (std::size_t i = presses.size(); i-- > 0;) {
+      std::vector<TMove> without = presses;
+      without.erase(without.begin() + static_cast<std::ptrdiff_t>(i));
+      if (auto replayed = Replayed(board, without)) {
+        presses = *replayed;
+        shorter = true;
+      }
+    }
+  }
+  return presses;
+}
+
 // A share of the budget for one step of the solver.
 TSolverBudget Share(const TSolverBudget& budget, std::int64_t boards) {
   return {std::min(budget.Boards, boards), budget.Stop};
@@ -52,6 +86,43 @@ std::optional<std::vector<TMove>> PlanAlongTree(const TBoard& board, const TPosi
   const TTreeAnswer answer = FindSpanningTree(start, TTreeRule::OpenTowardParent, meter);
   if (!answer.Tree) return std::nullopt;
   return Replayed(board, PressesAlongTree(start, *answer.Tree));
+}
+
+// Walks toward goal trees found in other orders, each walk taking its
+// neighbours in another order too, until one joins every tile.
+std::optional<std::vector<TMove>> WalkFromVariants(const TBoard& board, const TPosition& start,
+                                                   const TSolverBudget& budget) {
+  constexpr std::int64_t BoardsPerWalk = 200;
+  constexpr unsigned Variants = 1024;
+  TBudgetMeter meter(budget);
+  for (unsigned variant = 0; variant < Variants && meter.Spend(BoardsPerWalk); ++variant) {
+    TSpanningTree goal;
+    if (GreedyTreeShortfall(start, TTreeRule::AnyJoin, goal, variant) > 0) {
+      const TSolverBudget share = Share(budget, 2'000);
+      TBudgetMeter goalMeter(share);
+      const TTreeAnswer found = FindSpanningTree(start, TTreeRule::AnyJoin, goalMeter, variant);
+      if (!found.Tree) continue;
+      goal = *found.Tree;
+    }
+    if (auto walk = WalkToGoal(start, goal, variant))
+      if (auto presses = Replayed(board, *walk)) return presses;
+  }
+  return std::nullopt;
+}
+
+// The plans above join the tiles in the order of a walk; a short search
+// often finds fewer presses.
+std::vector<TMove> ShortestFound(const TBoard& board, const TPosition& start,
+                                 const TSolverBudget& budget, const std::vector<TMove>& planned) {
+  std::vector<TMove> best = Shortened(board, planned);
+  TSpanningTree goal;
+  GreedyTreeShortfall(start, TTreeRule::AnyJoin, goal);
+  const TSolverBudget share = Share(budget, 20'000);
+  TBudgetMeter meter(share);
+  const TSearchAnswer answer = SearchPresses(start, goal, {16, 0, 1}, meter);
+  if (answer.Presses && answer.Presses->size() < best.size())
+    if (auto presses = Replayed(board, *answer.Presses)) best = Shortened(board, *presses);
+  return best;
 }
 
 // Each way of steering the search fails on boards that another solves at
@@ -67,7 +138,8 @@ TSolution SearchInRounds(const TBoard& board, const TPosition& start, const TSpa
       const TSearchAnswer answer = SearchPresses(start, goal, weights, meter);
       if (answer.Exhausted) return {TVerdict::Unsolvable, {}};
       if (answer.Presses)
-        if (auto presses = Replayed(board, *answer.Presses)) return {TVerdict::Solvable, *presses};
+        if (auto presses = Replayed(board, *answer.Presses))
+          return {TVerdict::Solvable, Shortened(board, *presses)};
       left -= meter.Used();
       if (left <= 0 || (meter.Spent() && budget.Stop && budget.Stop())) return {};
     }
@@ -83,15 +155,14 @@ TSolution SolveBoard(const TBoard& played, const TSolverBudget& budget) {
   const TPosition start = PositionOf(board);
   if (PlainlyUnsolvable(start)) return {TVerdict::Unsolvable, {}};
   if (HasPlugs(start)) return {};
+  auto presses = PlanAlongTree(board, start, budget);
+  if (!presses) presses = WalkFromVariants(board, start, budget);
+  if (presses) return {TVerdict::Solvable, ShortestFound(board, start, budget, *presses)};
   // Any tree of joins is a goal to steer by; none at all proves the board unsolvable.
   const TSolverBudget share = Share(budget, 20'000);
   TBudgetMeter goalMeter(share);
   const TTreeAnswer goal = FindSpanningTree(start, TTreeRule::AnyJoin, goalMeter);
   if (goal.Exhausted) return {TVerdict::Unsolvable, {}};
-  if (auto presses = PlanAlongTree(board, start, budget)) return {TVerdict::Solvable, *presses};
-  if (goal.Tree)
-    if (auto walk = WalkToGoal(start, *goal.Tree))
-      if (auto presses = Replayed(board, *walk)) return {TVerdict::Solvable, *presses};
   return SearchInRounds(board, start, goal.Tree.value_or(TSpanningTree{}), budget);
 }
 

@@ -132,3 +132,11 @@ TEST_F(LevelToolTest, SolveAndCheckProveEachLevelSolvableOrNot) {
   EXPECT_EQ(check.Out, (std::vector<std::string>{"1: unsolvable", "2: solvable in 0 presses",
                                                  "3: solvable in 1 presses"}));
 }
+
+TEST_F(LevelToolTest, EveryShippedLevelIsProvedSolvable) {
+  const TRun check = RunTool(Dir, std::string("check ") + GURX_DATA_DIR + "/levels/gurx.dat");
+  EXPECT_EQ(check.Status, 0) << check.Err;
+  ASSERT_EQ(check.Out.size(), 200u);
+  for (const std::string& line : check.Out)
+    EXPECT_NE(line.find(": solvable in "), std::string::npos) << line;
+}

@@ -30,6 +30,16 @@ int NearestFittingRotation(int kind, int rotation, unsigned bits);
 // The presses that turn a tile from one rotation to another: none, one or two.
 std::vector<TMouseButton> TurnPresses(int from, int to);
 
+// A number for tie-breaks that differs with the variant: variant 0 keeps
+// the plain order, others shuffle it the same way on every run.
+inline unsigned TieBreak(unsigned variant, int value) {
+  if (variant == 0) return 0;
+  unsigned x = variant * 0x9E3779B1u ^ static_cast<unsigned>(value) * 0x85EBCA6Bu;
+  x ^= x >> 15;
+  x *= 0x2C1B3C6Du;
+  return x ^ (x >> 12);
+}
+
 // The cells the flood from the start reaches, as the game computes it.
 TCellSet WetCells(const TPosition& position);
 TCellSet TileCells(const TPosition& position);

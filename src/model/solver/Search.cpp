@@ -83,14 +83,14 @@ class TBestFirst {
   }
 
   // Quarter turns until every tile opens toward its joins in the goal tree.
-  int TurnsToGoal(const TPacked& rotations) const {
+  int TurnsToGoal(const TPacked& rotations, const TSpanningTree& goal) const {
     int turns = 0;
     for (int cell = 0; cell < CellCount; ++cell) {
       const auto index = static_cast<std::size_t>(cell);
       const TTileCode tile = start_.Tiles[index];
       if (tile == 0) continue;
       const int rotation = RotationAt(rotations, cell);
-      const int target = NearestFittingRotation(KindOf(tile), rotation, goal_.Joins[index]);
+      const int target = NearestFittingRotation(KindOf(tile), rotation, goal.Joins[index]);
       const int forward = (target - rotation + 4) % 4;
       turns += forward == 3 ? 1 : forward;
     }
@@ -125,7 +125,7 @@ class TBestFirst {
                       static_cast<std::uint8_t>(shortfall)});
     const auto dry = static_cast<int>((tiles_ & ~wet).count());
     const int cost = 4 * presses + weights_.Shortfall * shortfall +
-                     weights_.Turns * TurnsToGoal(rotations) + weights_.Dry * dry;
+                     weights_.Turns * TurnsToGoal(rotations, goal_) + weights_.Dry * dry;
     open_.push({-cost, static_cast<std::int32_t>(nodes_.size() - 1)});
   }
 

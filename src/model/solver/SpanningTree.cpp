@@ -1,6 +1,7 @@
 #include "model/solver/SpanningTree.h"
 
 #include <algorithm>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -11,8 +12,8 @@ namespace {
 // is found.
 class TTreeGrower {
  public:
-  TTreeGrower(const TPosition& start, TTreeRule rule, TBudgetMeter& meter)
-      : start_(start), rule_(rule), meter_(meter), tiles_(TileCells(start)) {
+  TTreeGrower(const TPosition& start, TTreeRule rule, unsigned variant, TBudgetMeter& meter)
+      : start_(start), rule_(rule), variant_(variant), meter_(meter), tiles_(TileCells(start)) {
     tree_.ParentDirection.fill(-1);
     in_.set(static_cast<std::size_t>(start.Source));
   }
@@ -34,9 +35,20 @@ class TTreeGrower {
 
   // Attaches tiles without ever going back, as long as one can attach;
   // returns how many tiles are left outside.
+  // A join that would cut some tile off from the tree is not made.
   int GrowGreedily() {
-    for (int tile = MostConstrainedTile(); tile >= 0; tile = MostConstrainedTile())
-      AttachOnly(tile, CheapestFirst(tile, WaysIn(tile)).front());
+    for (int tile = MostConstrainedTile(); tile >= 0; tile = MostConstrainedTile()) {
+      const unsigned ways = WaysIn(tile);
+      bool attached = false;
+      for (int d : CheapestFirst(tile, ways)) {
+        const int parent = NextIndex(tile, d);
+        const auto parentJoins = tree_.Joins[Index(parent)];
+        AttachOnly(tile, d);
+        if ((attached = AllReachable())) break;
+        Detach(tile, parent, parentJoins);
+      }
+      if (!attached) forbidden_[Index(tile)] |= static_cast<std::uint8_t>(ways);
+    }
     return static_cast<int>((tiles_ & ~in_).count());
   }
 
@@ -69,7 +81,7 @@ class TTreeGrower {
   // Joins that the tiles' present rotations already have come first, so the
   // tree asks for few turns.
   std::vector<int> CheapestFirst(int tile, unsigned ways) const {
-    std::vector<std::pair<int, int>> costs;
+    std::vector<std::tuple<int, unsigned, int>> costs;
     for (int d = 0; d < DirectionCount; ++d) {
       if (!(ways & DirectionBit(d))) continue;
       const int parent = NextIndex(tile, d);
@@ -77,24 +89,25 @@ class TTreeGrower {
       const bool parentFits =
           (OpeningBits(start_.Tiles[Index(parent)]) & parentJoins) == parentJoins;
       const bool tileFits = OpeningBits(start_.Tiles[Index(tile)]) & DirectionBit(d);
-      costs.push_back({!parentFits + !tileFits, d});
+      costs.emplace_back(!parentFits + !tileFits, TieBreak(variant_, tile * 4 + d), d);
     }
     std::stable_sort(costs.begin(), costs.end());
     std::vector<int> order(costs.size());
     std::transform(costs.begin(), costs.end(), order.begin(),
-                   [](auto cost) { return cost.second; });
+                   [](auto cost) { return std::get<2>(cost); });
     return order;
   }
 
   int MostConstrainedTile() const {
     int best = -1;
-    int bestCount = DirectionCount + 1;
+    std::pair<int, unsigned> bestRank{DirectionCount + 1, 0};
     for (int cell = 0; cell < CellCount; ++cell) {
       if (!tiles_.test(Index(cell)) || in_.test(Index(cell))) continue;
       const int count = static_cast<int>(std::bitset<4>(WaysIn(cell)).count());
-      if (count > 0 && count < bestCount) {
+      const std::pair<int, unsigned> rank{count, TieBreak(variant_, cell)};
+      if (count > 0 && rank < bestRank) {
         best = cell;
-        bestCount = count;
+        bestRank = rank;
       }
     }
     return best;
@@ -113,40 +126,49 @@ class TTreeGrower {
     const auto parentJoins = tree_.Joins[Index(parent)];
     AttachOnly(tile, direction);
     if (Grow()) return true;
+    Detach(tile, parent, parentJoins);
+    return false;
+  }
+
+  void Detach(int tile, int parent, std::uint8_t parentJoins) {
     in_.reset(Index(tile));
     tree_.ParentDirection[Index(tile)] = -1;
     tree_.Joins[Index(tile)] = 0;
     tree_.Joins[Index(parent)] = parentJoins;
-    return false;
   }
 
   // A quick necessary test: every outside tile has a chain of possible
-  // joins to the tree. Outside ends take no children.
+  // joins to the tree, each tile on it open both toward its parent and
+  // its child in one rotation.
   bool AllReachable() const {
+    std::array<std::uint8_t, CellCount> cameFrom{};  // direction bits toward reached parents
     TCellSet reached = in_;
-    std::vector<int> queue;
+    std::vector<std::pair<int, int>> queue;  // an outside tile and the direction of its parent
+    const auto reach = [&](int parent, int direction) {
+      const int child = NextIndex(parent, direction);
+      const int up = Opposite(direction);
+      if (child < 0 || !tiles_.test(Index(child)) || in_.test(Index(child))) return;
+      if ((cameFrom[Index(child)] & DirectionBit(up)) || !MayJoinToward(child, up)) return;
+      cameFrom[Index(child)] |= static_cast<std::uint8_t>(DirectionBit(up));
+      reached.set(Index(child));
+      queue.emplace_back(child, up);
+    };
     for (int cell = 0; cell < CellCount; ++cell)
-      if (in_.test(Index(cell))) queue.push_back(cell);
+      if (in_.test(Index(cell)))
+        for (int d = 0; d < DirectionCount; ++d)
+          if (KindFits(Kind(cell), tree_.Joins[Index(cell)] | DirectionBit(d))) reach(cell, d);
     while (!queue.empty()) {
-      const int parent = queue.back();
+      const auto [cell, up] = queue.back();
       queue.pop_back();
-      const bool inside = in_.test(Index(parent));
-      if (!inside && Kind(parent) == tkEnd) continue;
-      for (int d = 0; d < DirectionCount; ++d) {
-        const int child = NextIndex(parent, d);
-        if (child < 0 || !tiles_.test(Index(child)) || reached.test(Index(child))) continue;
-        if (!MayJoinToward(child, Opposite(d))) continue;
-        if (inside && !KindFits(Kind(parent), tree_.Joins[Index(parent)] | DirectionBit(d)))
-          continue;
-        reached.set(Index(child));
-        queue.push_back(child);
-      }
+      for (int d = 0; d < DirectionCount; ++d)
+        if (d != up && KindFits(Kind(cell), DirectionBit(up) | DirectionBit(d))) reach(cell, d);
     }
     return (reached & tiles_) == tiles_;
   }
 
   const TPosition& start_;
   TTreeRule rule_;
+  unsigned variant_;
   TBudgetMeter& meter_;
   TCellSet tiles_;
   TCellSet in_;
@@ -156,17 +178,19 @@ class TTreeGrower {
 
 }  // namespace
 
-int GreedyTreeShortfall(const TPosition& start, TTreeRule rule, TSpanningTree& tree) {
+int GreedyTreeShortfall(const TPosition& start, TTreeRule rule, TSpanningTree& tree,
+                        unsigned variant) {
   TSolverBudget none{0, {}};
   TBudgetMeter meter(none);
-  TTreeGrower grower(start, rule, meter);
+  TTreeGrower grower(start, rule, variant, meter);
   const int shortfall = grower.GrowGreedily();
   tree = grower.Tree();
   return shortfall;
 }
 
-TTreeAnswer FindSpanningTree(const TPosition& start, TTreeRule rule, TBudgetMeter& meter) {
-  TTreeGrower grower(start, rule, meter);
+TTreeAnswer FindSpanningTree(const TPosition& start, TTreeRule rule, TBudgetMeter& meter,
+                             unsigned variant) {
+  TTreeGrower grower(start, rule, variant, meter);
   if (grower.Grow()) return {grower.Tree(), false};
   return {std::nullopt, !meter.Spent()};
 }

@@ -27,9 +27,12 @@ struct TTreeAnswer {
   bool Exhausted = false;  // no tree exists under the rule
 };
 
-// Every tile must have openings.
-TTreeAnswer FindSpanningTree(const TPosition& start, TTreeRule rule, TBudgetMeter& meter);
+// Every tile must have openings. Variants other than 0 break ties otherwise
+// and so find other trees.
+TTreeAnswer FindSpanningTree(const TPosition& start, TTreeRule rule, TBudgetMeter& meter,
+                             unsigned variant = 0);
 
 // Grows a tree as far as it goes without going back, and tells how many
 // tiles it left out; with none, the tree holds every tile.
-int GreedyTreeShortfall(const TPosition& start, TTreeRule rule, TSpanningTree& tree);
+int GreedyTreeShortfall(const TPosition& start, TTreeRule rule, TSpanningTree& tree,
+                        unsigned variant = 0);

@@ -4,15 +4,17 @@
 
 namespace {
 
+constexpr int MaxDetour = 6;
+
 class TWalker {
  public:
-  TWalker(const TPosition& start, const TSpanningTree& goal)
-      : position_(start), goal_(goal), tiles_(TileCells(start)) {}
+  TWalker(const TPosition& start, const TSpanningTree& goal, unsigned variant)
+      : position_(start), goal_(goal), variant_(variant), tiles_(TileCells(start)) {}
 
   std::optional<std::vector<TMove>> Run() {
     entered_.set(static_cast<std::size_t>(position_.Source));
-    Visit(position_.Source);
-    while (TurnBackWetTiles()) {
+    Visit(position_.Source, -1);
+    while (FixOneTile()) {
     }
     if ((WetCells(position_) & tiles_) != tiles_) return std::nullopt;
     return presses_;
@@ -53,15 +55,20 @@ class TWalker {
     return NearestFittingRotation(Kind(cell), Rotation(cell), DirectionBit(direction));
   }
 
-  // The tile is wet. Children that need it turned away from its goal go
-  // first, while it still is.
-  void Visit(int cell) {
-    for (bool awayFromGoal : {true, false}) {
-      if (!awayFromGoal) TurnTo(cell, GoalRotation(cell));
-      for (int d = 0; d < DirectionCount; ++d)
-        if (WaitsToEnter(cell, d) && awayFromGoal == !(goal_.Joins[Index(cell)] & DirectionBit(d)))
-          Enter(cell, d);
+  // Visits every tile that can still be entered from this wet one, then
+  // gives the tile its last turn. Afterwards the tile it was entered from
+  // (in direction back) is wet again.
+  void Visit(int cell, int back) {
+    const unsigned first = TieBreak(variant_, cell) % DirectionCount;
+    for (unsigned turn = 0; turn < DirectionCount; ++turn) {
+      const auto d = static_cast<int>((first + turn) % DirectionCount);
+      if (!WaitsToEnter(cell, d)) continue;
+      if (!Opens(cell, d)) TurnTo(cell, RotationToward(cell, d));
+      const int next = NextIndex(cell, d);
+      entered_.set(Index(next));
+      Visit(next, Opposite(d));
     }
+    Leave(cell, back);
   }
 
   bool WaitsToEnter(int cell, int direction) const {
@@ -70,27 +77,96 @@ class TWalker {
            Opens(next, Opposite(direction));
   }
 
-  void Enter(int cell, int direction) {
-    if (!WaitsToEnter(cell, direction)) return;
-    if (!Opens(cell, direction) && !TurnTo(cell, RotationToward(cell, direction))) return;
-    const int next = NextIndex(cell, direction);
-    if (!WetCells(position_).test(Index(next))) return;
-    entered_.set(Index(next));
-    Visit(next);
+  // The goal rotation, if the way back stays wet; otherwise the rotation
+  // nearest to it that opens the way back.
+  void Leave(int cell, int back) {
+    if (back < 0) {
+      TurnTo(cell, GoalRotation(cell));
+      return;
+    }
+    const int parent = NextIndex(cell, back);
+    const TPosition before = position_;
+    const std::size_t pressed = presses_.size();
+    TurnTo(cell, GoalRotation(cell));
+    if (WetCells(position_).test(Index(parent))) return;
+    position_ = before;
+    presses_.resize(pressed);
+    TurnTo(cell, RotationToward(cell, back));
   }
 
-  bool TurnBackWetTiles() {
+  // Turns one more tile into its goal: a wet one at once, a dry one by a
+  // detour through neighbours (see Detour). False when none can be.
+  bool FixOneTile() {
     const TCellSet wet = WetCells(position_);
     for (int cell = 0; cell < CellCount; ++cell)
       if (wet.test(Index(cell)) && tiles_.test(Index(cell)) && !AtGoal(cell)) {
         TurnTo(cell, GoalRotation(cell));
         return true;
       }
+    for (int depth = 1; depth <= MaxDetour; ++depth)
+      for (int cell = 0; cell < CellCount; ++cell)
+        if (tiles_.test(Index(cell)) && !AtGoal(cell) && FixByDetour(cell, depth)) return true;
     return false;
+  }
+
+  // Every wet tile is at its goal here. Counts only if no tile leaves its goal.
+  bool FixByDetour(int cell, int depth) {
+    const TPosition before = position_;
+    const std::size_t pressed = presses_.size();
+    const TCellSet atGoal = TilesAtGoal();
+    if (SetRotation(cell, GoalRotation(cell), depth) && (TilesAtGoal() & atGoal) == atGoal)
+      return true;
+    position_ = before;
+    presses_.resize(pressed);
+    return false;
+  }
+
+  TCellSet TilesAtGoal() const {
+    TCellSet atGoal;
+    for (int cell = 0; cell < CellCount; ++cell)
+      atGoal[Index(cell)] = tiles_.test(Index(cell)) && AtGoal(cell);
+    return atGoal;
+  }
+
+  // Turns the tile to the rotation; a dry one through a neighbour it opens
+  // toward, which turns toward it for the moment (the same way, up to depth
+  // steps away) and back to its goal afterwards.
+  bool SetRotation(int cell, int rotation, int depth) {
+    if (TurnTo(cell, rotation)) return true;
+    if (depth == 0) return false;
+    for (int d = 0; d < DirectionCount; ++d) {
+      const int next = NextIndex(cell, d);
+      if (next < 0 || !tiles_.test(Index(next)) || !Opens(cell, d)) continue;
+      for (int toward : RotationsToward(next, Opposite(d))) {
+        const TPosition before = position_;
+        const std::size_t pressed = presses_.size();
+        if (SetRotation(next, toward, depth - 1) && TurnTo(cell, rotation) &&
+            SetRotation(next, GoalRotation(next), depth - 1))
+          return true;
+        position_ = before;
+        presses_.resize(pressed);
+      }
+    }
+    return false;
+  }
+
+  // The rotations open toward the direction, one of each look.
+  std::vector<int> RotationsToward(int cell, int direction) const {
+    std::vector<int> rotations;
+    unsigned seen = 0;
+    for (int rotation = 0; rotation < 4; ++rotation) {
+      const unsigned openings = OpeningBits(MakeTileCode(rotation, Kind(cell)));
+      if ((openings & DirectionBit(direction)) && !(seen & (1u << openings))) {
+        seen |= 1u << openings;
+        rotations.push_back(rotation);
+      }
+    }
+    return rotations;
   }
 
   TPosition position_;
   const TSpanningTree& goal_;
+  unsigned variant_;
   TCellSet tiles_;
   TCellSet entered_;
   std::vector<TMove> presses_;
@@ -98,6 +174,7 @@ class TWalker {
 
 }  // namespace
 
-std::optional<std::vector<TMove>> WalkToGoal(const TPosition& start, const TSpanningTree& goal) {
-  return TWalker(start, goal).Run();
+std::optional<std::vector<TMove>> WalkToGoal(const TPosition& start, const TSpanningTree& goal,
+                                             unsigned variant) {
+  return TWalker(start, goal, variant).Run();
 }

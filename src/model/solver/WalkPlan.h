@@ -11,5 +11,6 @@
 // is turned, first turning the tile it comes from toward it; a tile that
 // was turned away from its goal on the way is turned back once it is wet
 // again. The walk is played by the press rule as it is planned: nothing
-// when it gets stuck.
-std::optional<std::vector<TMove>> WalkToGoal(const TPosition& start, const TSpanningTree& goal);
+// when it gets stuck. Variants other than 0 take the neighbours in other orders.
+std::optional<std::vector<TMove>> WalkToGoal(const TPosition& start, const TSpanningTree& goal,
+                                             unsigned variant = 0);
