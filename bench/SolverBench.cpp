@@ -1,0 +1,128 @@
+// How fast and how short the solver is: every shipped level from its start,
+// and full boards of random pipes scrambled by hundreds of random presses.
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+#include "HeadlessGame.h"
+#include "levels/LevelFile.h"
+#include "model/Flow.h"
+#include "model/Solver.h"
+
+namespace {
+
+using TClock = std::chrono::steady_clock;
+
+struct TTimed {
+  TSolution Solution;
+  double Seconds;
+};
+
+TTimed TimedSolve(const TBoard& board) {
+  const auto start = TClock::now();
+  const auto end = start + std::chrono::seconds(10);
+  TSolution solution = SolveBoard(board, {INT64_MAX, [end] { return TClock::now() >= end; }});
+  return {solution, std::chrono::duration<double>(TClock::now() - start).count()};
+}
+
+std::vector<std::size_t> StoredLengths(const char* path) {
+  std::vector<std::size_t> lengths;
+  std::ifstream in(path);
+  for (std::string line; std::getline(in, line);) {
+    std::istringstream words(line);
+    std::string word;
+    std::size_t count = 0;
+    for (words >> word; words >> word;) ++count;
+    lengths.push_back(count);
+  }
+  return lengths;
+}
+
+void ShippedLevels() {
+  TLevelCollection levels;
+  TSilentMessages messages;
+  if (!ReadLevelFile(levels, GURX_GAME_DIR "/gurx.dat", lgEnglish, messages)) return;
+  const auto stored = StoredLengths(GURX_SOLUTIONS);
+  int solved = 0, noLonger = 0;
+  double slowest = 0, total = 0;
+  for (int n = 1; n <= levels.Levels.LevelCount(); ++n) {
+    THeadlessGame game(levels.Levels[n]);
+    const TTimed timed = TimedSolve(game.Board);
+    slowest = std::max(slowest, timed.Seconds);
+    total += timed.Seconds;
+    if (timed.Solution.Verdict != TVerdict::Solvable) continue;
+    ++solved;
+    const auto index = static_cast<std::size_t>(n - 1);
+    noLonger += index < stored.size() && timed.Solution.Presses.size() <= stored[index];
+  }
+  std::printf("shipped levels   %d of %d solved, slowest %.3f s, all %.2f s\n", solved,
+              levels.Levels.LevelCount(), slowest, total);
+  std::printf("                 %d solutions no longer than the stored ones\n", noLonger);
+}
+
+// A tree of pipes over every cell, grown at random, with a few loops.
+TBoard RandomFullBoard(std::mt19937& random) {
+  std::array<unsigned, CellCount> openings{};
+  std::array<bool, CellCount> used{};
+  const auto first = random() % CellCount;
+  used[first] = true;
+  std::vector<std::size_t> cells{first};
+  while (cells.size() < CellCount) {
+    const std::size_t from = cells[random() % cells.size()];
+    const int d = static_cast<int>(random() % DirectionCount);
+    const TCell next = Neighbour(CellAt(from), d);
+    if (!OnBoard(next) || (used[CellIndex(next)] && random() % 100 >= 5)) continue;
+    openings[from] |= 1u << d;
+    openings[CellIndex(next)] |= 1u << Opposite(d);
+    if (!used[CellIndex(next)]) cells.push_back(CellIndex(next));
+    used[CellIndex(next)] = true;
+  }
+  TBoard board;
+  for (std::size_t i = 0; i < CellCount; ++i)
+    for (int code = 1; code < TileCodeCount; ++code) {
+      unsigned bits = 0;
+      for (int d = 0; d < DirectionCount; ++d)
+        bits |= IsOpen(static_cast<TTileCode>(code), d) ? 1u << d : 0u;
+      if (KindOf(static_cast<TTileCode>(code)) <= tkCross && bits == openings[i]) {
+        board.Tiles[i] = static_cast<TTileCode>(code);
+        break;
+      }
+    }
+  board.SourceCol = CellAt(first).Col;
+  board.SourceRow = CellAt(first).Row;
+  return board;
+}
+
+void ScrambledFullBoards(int presses) {
+  int solved = 0, boards = 0;
+  double slowest = 0;
+  for (unsigned seed = 1; seed <= 20; ++seed) {
+    std::mt19937 random(seed);
+    TBoard board = RandomFullBoard(random);
+    ComputeFlow(board);
+    SettleFlow(board);
+    for (int done = 0; done < presses;) {
+      const TCell cell = CellAt(random() % CellCount);
+      if (!board.Shown(cell)) continue;
+      PressInPlay(board, random() % 2 ? TMouseButton::Left : TMouseButton::Right, cell);
+      SettleFlow(board);
+      ++done;
+    }
+    if (IsSolved(board, psRunning)) continue;
+    ++boards;
+    const TTimed timed = TimedSolve(board);
+    slowest = std::max(slowest, timed.Seconds);
+    solved += timed.Solution.Verdict == TVerdict::Solvable;
+  }
+  std::printf("80 tiles, %d presses: %d of %d solved, slowest %.3f s\n", presses, solved, boards,
+              slowest);
+}
+
+}  // namespace
+
+int main() {
+  ShippedLevels();
+  for (int presses : {300, 600}) ScrambledFullBoards(presses);
+}
