@@ -6,6 +6,7 @@
 
 #include "control/Animator.h"
 #include "control/BoardCursor.h"
+#include "control/Hints.h"
 #include "control/EditorHost.h"
 #include "control/GameData.h"
 #include "control/GameWindow.h"
@@ -46,6 +47,8 @@ class TGame : private TBoardHost, private TEditorHost {
   // on the board hides it.
   void CursorKey(TCursorKey key);
   void HideCursor();
+  // The hint key: in practice, one press of a solution, at the cursor.
+  void HintKey();
   void TimerTimer();
   void LevelSolved();
   void OptionBtnClick();
@@ -129,6 +132,7 @@ class TGame : private TBoardHost, private TEditorHost {
   TLevelBar levelBar_;
   TBoardEditor* editor_ = nullptr;
   TBoardCursor cursor_;
+  THints hints_;
   TLifeCycle life_ = TLifeCycle::Created;
 };
 

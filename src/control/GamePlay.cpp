@@ -68,6 +68,16 @@ void TGame::CursorKey(TCursorKey key) {
   if (key == TCursorKey::PressMiddle) boxMouseDown(TMouseButton::Middle, middle.X, middle.Y);
 }
 
+void TGame::HintKey() {
+  if (data_.Mode != gmPractice || data_.State != psRunning || window_.ModalWindowOpen()) return;
+  const std::optional<TMove> move = hints_.Next(data_.Board, Clock());
+  if (!move) return;
+  cursor_ = {move->Cell, true};
+  window_.ShowCursor(cursor_.Cell);
+  const TPixel middle = CellMiddle(cursor_.Cell);
+  boxMouseDown(move->Button, middle.X, middle.Y);
+}
+
 void TGame::HideCursor() {
   if (!std::exchange(cursor_.Shown, false)) return;
   window_.ShowCursor(std::nullopt);

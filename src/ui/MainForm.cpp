@@ -219,6 +219,10 @@ void TMainForm::keyPressEvent(QKeyEvent* event) {
       {Qt::Key_W, TCursorKey::PressMiddle}, {Qt::Key_Slash, TCursorKey::PressMiddle}};
   const auto key = keys.find(event->key());
   const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+  if (event->key() == Qt::Key_H && plain) {
+    if (!event->isAutoRepeat()) Input([this] { game_.HintKey(); });
+    return;
+  }
   if (key == keys.end() || !plain) return QWidget::keyPressEvent(event);
   const bool press = key->second != TCursorKey::Left && key->second != TCursorKey::Right &&
                      key->second != TCursorKey::Up && key->second != TCursorKey::Down;

@@ -215,4 +215,37 @@ TEST_F(GameTest, TheKeyboardCursorPressesLikeTheMouse) {
   EXPECT_EQ(Window.Cursor, (TCell{1, 2}));
 }
 
+// Level 1: the start elbow (right, up), a tee open left that must turn toward
+// the end beyond it. Level 2 cannot be solved: its end faces the edge.
+TEST_F(GameTest, TheHintKeySolvesPracticeLevelsAndIsSilentElsewhere) {
+  WriteBytes(Dir / "gurx.dat",
+             LevelFileBytes({TLevelBuilder{}.Tile(1, 1, 2).Tile(2, 1, 12).Tile(3, 1, 17).Rec,
+                             TLevelBuilder{}.Tile(1, 1, 2).Tile(2, 1, 9).Rec}));
+  StartUp();
+  const auto board = Data.Board.Tiles;
+  Window.WhileOpen[TDialog::Info] = [this] { Game.HintKey(); };
+  Game.info();
+  Game.Pause();
+  Game.HintKey();
+  Game.boxClick();
+  Data.Mode = gmChallenge;
+  Game.HintKey();
+  EXPECT_EQ(Data.Board.Tiles, board);
+  EXPECT_FALSE(Data.LevelTouched);
+
+  Data.Mode = gmPractice;
+  Window.Take();
+  for (int i = 0; i < 10 && Data.State == psRunning; ++i) Game.HintKey();
+  EXPECT_EQ(Window.Cursor, (TCell{2, 1}));
+  EXPECT_TRUE(Data.LevelTouched);
+  EXPECT_EQ(Dialogs(), Strings{"dialog Solved"});
+  Game.HintKey();  // solved: nothing more
+
+  Bar.SetPosition(9);
+  const auto unsolvable = Data.Board.Tiles;
+  Game.HintKey();
+  EXPECT_EQ(Data.Board.Tiles, unsolvable);
+  EXPECT_TRUE(Dialogs().empty());
+}
+
 }  // namespace

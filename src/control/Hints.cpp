@@ -1,0 +1,31 @@
+#include "control/Hints.h"
+
+#include <algorithm>
+
+#include "model/Flow.h"
+#include "model/Solver.h"
+
+namespace {
+
+constexpr std::int64_t MostBoards = 2'000'000;
+
+}  // namespace
+
+bool THints::Follows(const TBoard& board) const {
+  return !plan_.empty() && board.Tiles == expected_.Tiles && board.Source() == expected_.Source();
+}
+
+std::optional<TMove> THints::Next(const TBoard& board, TClock& clock) {
+  if (!Follows(board)) {
+    const std::int32_t start = clock.TickCount();
+    const TSolution solution = SolveBoard(
+        board, {MostBoards, [&clock, start] { return clock.TickCount() - start >= ThinkingMs; }});
+    plan_.assign(solution.Presses.rbegin(), solution.Presses.rend());
+  }
+  if (plan_.empty()) return std::nullopt;
+  const TMove move = plan_.back();
+  plan_.pop_back();
+  expected_ = board;
+  PressInPlay(expected_, move.Button, move.Cell);
+  return move;
+}

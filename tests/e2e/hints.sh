@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# The hint key solves a practice level from its start, one press at a time,
+# and does nothing in challenge mode.
+. "$(dirname "$0")/lib.sh" "$1"
+
+printf '[Gurgelix]\ntongue=0\nmode=1\nlevel=30\n' >"$settings"
+start_game
+main=$(window 'Gurgelix V2.0 - Challenge mode')
+keys "$main" h h ctrl+m ctrl+m
+window 'Gurgelix V2.0 - Practice mode' >/dev/null
+shown Gurgelix 261 && fail "a question came up in challenge mode"
+for _ in $(seq 60); do
+  keys "$main" h
+  shown Gurgelix 261 && break
+done
+keys "$(window Gurgelix 261)" Return           # Hurrah, you did it!
+exit_without_saving "$main"
+echo "hints: level 30 solved by the hint key alone"
