@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QFileInfo>
 
 #include "control/Settings.h"
 #include "platform/Paths.h"
@@ -12,7 +13,13 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   // The palette and the help window may stay open: only the main window ends the game.
   QApplication::setQuitOnLastWindowClosed(false);
-  TMainForm window(ProgramDir(), SettingsDir() + SettingsFileName);
+  // A level file named on the command line (as "Open with" passes it) is played.
+  const QStringList arguments = QApplication::arguments();
+  const std::string programDir = ProgramDir();
+  TLevelFiles levelFiles{
+      arguments.size() > 1 ? QFileInfo(arguments[1]).absoluteFilePath().toStdString() : "",
+      OwnLevelFile(), InstalledProgramDir(programDir)};
+  TMainForm window(programDir, SettingsDir() + SettingsFileName, std::move(levelFiles));
   window.show();
   return QApplication::exec();
 }

@@ -7,6 +7,7 @@
 #include "control/Animator.h"
 #include "control/BoardCursor.h"
 #include "control/Hints.h"
+#include "control/LevelFiles.h"
 #include "control/EditorHost.h"
 #include "control/GameData.h"
 #include "control/GameWindow.h"
@@ -31,7 +32,8 @@ class TGame : private TBoardHost, private TEditorHost {
   TEditorHost& ForEditor() { return *this; }
 
   // Start-up and shut-down.
-  void FormCreate(const std::string& programDir, const std::string& settingsPath);
+  void FormCreate(const std::string& programDir, const std::string& settingsPath,
+                  TLevelFiles levelFiles = {});
   void FormActivate();
   // The close box, the exit button and every other close: true when the window may close.
   bool CloseRequested();
@@ -77,6 +79,8 @@ class TGame : private TBoardHost, private TEditorHost {
   bool ReadRememberedGame();
   void SaveGame();
   void LoadGame();
+  // The level file, where the player may write it.
+  void SaveLevels();
 
   // The palette window was closed by the player: its place is remembered.
   void PaletteFormClose(TPlace place);
@@ -132,6 +136,7 @@ class TGame : private TBoardHost, private TEditorHost {
   TLevelBar levelBar_;
   TBoardEditor* editor_ = nullptr;
   TBoardCursor cursor_;
+  TLevelFiles levelFiles_;
   THints hints_;
   TLifeCycle life_ = TLifeCycle::Created;
 };

@@ -23,7 +23,8 @@ struct TGameData : TLevelCollection, TProgress {
   std::int32_t TimeLeft = 0;     // seconds
   bool LevelTouched = false;
   TLanguage Language = lgUnset;
-  std::string ProgramDir;  // ends in '/'
+  std::string ProgramDir;     // ends in '/'
+  std::string LevelFilePath;  // the file the levels came from
   std::string HelpFile;    // the help file every help command uses
   int EditorBrush = 0;     // 1 once a remembered game was read
   TBoard Board;

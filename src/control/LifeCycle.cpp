@@ -5,9 +5,11 @@
 #include "control/Game.h"
 #include "levels/LevelFile.h"
 
-void TGame::FormCreate(const std::string& programDir, const std::string& settingsPath) {
+void TGame::FormCreate(const std::string& programDir, const std::string& settingsPath,
+                       TLevelFiles levelFiles) {
   life_ = TLifeCycle::Created;
   data_.ProgramDir = programDir;
+  levelFiles_ = std::move(levelFiles);
   settings_.emplace(settingsPath);
   random_.seed(
       static_cast<std::uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
@@ -38,7 +40,8 @@ void TGame::StartUp() {
     Terminate();
     return;
   }
-  if (!ReadLevelFile(data_, data_.ProgramDir + LevelFileName, data_.Language, window_)) {
+  data_.LevelFilePath = LevelSource(levelFiles_, data_.ProgramDir + LevelFileName);
+  if (!ReadLevelFile(data_, data_.LevelFilePath, data_.Language, window_, levelFiles_.Argument)) {
     Terminate();
     return;
   }
@@ -109,8 +112,7 @@ void TGame::FormClose() {
   if (data_.LevelsChanged &&
       window_.ShowMessage(TMessageKind::Confirmation,
                           TextOf(TText::LevelsChanged, data_.Language)) == mrYes)
-    SaveLevelFile(data_, data_.Board, data_.State, data_.ProgramDir + LevelFileName, data_.Language,
-                  window_);
+    SaveLevels();
   SaveGame();
   WriteSettings();
 }

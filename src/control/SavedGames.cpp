@@ -2,6 +2,7 @@
 #include "control/Game.h"
 #include "levels/LevelFile.h"
 #include "levels/SavedGame.h"
+#include "platform/FileIO.h"
 #include "platform/FileSearch.h"
 
 namespace {
@@ -26,8 +27,7 @@ std::string SavePathFrom(const std::string& directory, const std::string& fileNa
 void TGame::SaveBtnClick() {
   window_.SetClockOn(false);
   if (data_.State == psEditing)
-    SaveLevelFile(data_, data_.Board, data_.State, data_.ProgramDir + LevelFileName, data_.Language,
-                  window_);
+    SaveLevels();
   else
     SaveGame();
   if (life_ != TLifeCycle::Closing) window_.SetClockOn(true);  // a failed save may have closed it
@@ -104,4 +104,20 @@ void TGame::LoadGame() {
   data_.Results = *read;
   data_.GameFileName = path;
   UpdateTitleAndGauge();
+}
+
+// The file the levels came from, when it may and can be written; otherwise
+// the player's own level file, which the levels come from from then on.
+void TGame::SaveLevels() {
+  const bool shipped = data_.LevelFilePath == data_.ProgramDir + LevelFileName;
+  if (!(shipped && levelFiles_.ShippedReadOnly) &&
+      WriteLevelFile(data_, data_.Board, data_.State, data_.LevelFilePath))
+    return;
+  const std::string& own = levelFiles_.Own;
+  if (!own.empty() && own != data_.LevelFilePath && CreateParentDirectories(own) &&
+      WriteLevelFile(data_, data_.Board, data_.State, own)) {
+    data_.LevelFilePath = own;
+    return;
+  }
+  window_.ShowMessage(TMessageKind::Error, TextOf(TText::LevelFileNotCreatable, data_.Language));
 }

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdlib>
 #include <stdexcept>
 
+#include "platform/Paths.h"
 #include "platform/Profile.h"
 
 namespace {
@@ -48,18 +48,7 @@ const TSetting& SettingOf(TSettingKey key) {
   return SettingsTable.at(static_cast<std::size_t>(key));
 }
 
-std::string SettingsDir() {
-  const char* config = std::getenv("XDG_CONFIG_HOME");
-  std::string dir;
-  if (config && *config) {
-    dir = config;
-  } else {
-    const char* home = std::getenv("HOME");
-    dir = std::string(home && *home ? home : ".") + "/.config";
-  }
-  if (dir.back() != '/') dir += '/';
-  return dir;
-}
+std::string SettingsDir() { return XdgDir("XDG_CONFIG_HOME", ".config"); }
 
 std::int32_t TSettings::ReadInteger(TSettingKey key) const {
   return ReadInteger(key, Checked(key, TSettingKind::Integer).Default);

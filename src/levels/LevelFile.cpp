@@ -28,24 +28,31 @@ std::vector<std::uint8_t> EncodeLevelFile(const TLevelList& levels) {
 }
 
 bool ReadLevelFile(TLevelCollection& levels, const std::string& path, TLanguage language,
-                   TMessageBox& messages) {
+                   TMessageBox& messages, const std::string& shownName) {
   levels.Levels.Clear();
   const auto bytes =
       ReadFileHead(path, static_cast<std::size_t>(TLevelList::MaxLevels) * LevelRecSize);
   if (!bytes) {
-    messages.ShowMessage(TMessageKind::Error, TextOf(TText::LevelFileNotFound, language));
+    std::string text = TextOf(TText::LevelFileNotFound, language);
+    constexpr std::string_view Shipped = "GURX.DAT";
+    if (!shownName.empty()) text.replace(text.find(Shipped), Shipped.size(), shownName);
+    messages.ShowMessage(TMessageKind::Error, text);
     return false;
   }
   for (const TLevelRec& rec : DecodeLevelFile(*bytes)) levels.Levels.Append(rec);
   return true;
 }
 
+bool WriteLevelFile(TLevelCollection& levels, const TBoard& board, TPlayState state,
+                    const std::string& path) {
+  if (state == psEditing) StoreBoardToLevel(board, levels.Levels[levels.CurrentLevel]);
+  if (!WriteFileAtomically(path, EncodeLevelFile(levels.Levels))) return false;
+  levels.LevelsChanged = false;
+  return true;
+}
+
 void SaveLevelFile(TLevelCollection& levels, const TBoard& board, TPlayState state,
                    const std::string& path, TLanguage language, TMessageBox& messages) {
-  if (state == psEditing) StoreBoardToLevel(board, levels.Levels[levels.CurrentLevel]);
-  if (!WriteFileAtomically(path, EncodeLevelFile(levels.Levels))) {
+  if (!WriteLevelFile(levels, board, state, path))
     messages.ShowMessage(TMessageKind::Error, TextOf(TText::LevelFileNotCreatable, language));
-    return;
-  }
-  levels.LevelsChanged = false;
 }

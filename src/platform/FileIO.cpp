@@ -116,3 +116,10 @@ bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> 
   SyncDirectoryOf(target);
   return true;
 }
+
+bool CreateParentDirectories(const std::string& path) {
+  const std::filesystem::path parent = std::filesystem::path(path).parent_path();
+  std::error_code error;
+  std::filesystem::create_directories(parent, error);
+  return std::filesystem::is_directory(parent, error);
+}

@@ -18,3 +18,6 @@ std::optional<std::vector<std::uint8_t>> ReadFileHead(const std::string& path,
 // failure the target is untouched, the temporary file removed, and false returned.
 // A name holding '*' or '?' is never created: every search would take it for a pattern.
 bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes);
+
+// Creates the folders the file would lie in; true when they exist.
+bool CreateParentDirectories(const std::string& path);

@@ -1,6 +1,20 @@
 #include "platform/Paths.h"
 
+#include <cstdlib>
 #include <filesystem>
+
+std::string XdgDir(const char* variable, const char* underHome) {
+  const char* value = std::getenv(variable);
+  std::string dir;
+  if (value && *value) {
+    dir = value;
+  } else {
+    const char* home = std::getenv("HOME");
+    dir = std::string(home && *home ? home : ".") + "/" + underHome;
+  }
+  if (dir.back() != '/') dir += '/';
+  return dir;
+}
 
 std::string ProgramDir() {
   std::error_code error;

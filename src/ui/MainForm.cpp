@@ -71,7 +71,8 @@ void BlackBox(QWidget* parent, QRect bevel, QRect inside) {
 
 }  // namespace
 
-TMainForm::TMainForm(const std::string& programDir, const std::string& settingsPath)
+TMainForm::TMainForm(const std::string& programDir, const std::string& settingsPath,
+                     TLevelFiles levelFiles)
     : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint) {
   setFixedSize(TBoardRenderer::Width, ToolBarHeight + TBoardRenderer::Height);
@@ -93,7 +94,7 @@ TMainForm::TMainForm(const std::string& programDir, const std::string& settingsP
   BuildShortcuts();
   timer_.setInterval(1000);
   connect(&timer_, &QTimer::timeout, this, [this] { game_.TimerTimer(); });
-  game_.FormCreate(programDir, settingsPath);
+  game_.FormCreate(programDir, settingsPath, std::move(levelFiles));
   CreateDialogs(programDir, settingsPath);
 }
 

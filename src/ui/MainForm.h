@@ -23,7 +23,8 @@ class TPaletteWindow;
 // event to the game's handlers.
 class TMainForm : public QWidget, public TGameWindow {
  public:
-  TMainForm(const std::string& programDir, const std::string& settingsPath);
+  TMainForm(const std::string& programDir, const std::string& settingsPath,
+            TLevelFiles levelFiles = {});
   ~TMainForm() override;
   TGame& Game() { return game_; }
 

@@ -137,4 +137,53 @@ TEST_F(GameTest, AFailedSaveAtExitEndsWithoutASecondClose) {
   EXPECT_EQ(Data.State, psRunning);
 }
 
+// The named file first, then the player's own file once it exists, then the shipped one.
+TEST_F(GameTest, LevelsComeFromTheNamedFileTheOwnFileOrTheShippedOne) {
+  WriteLevels(3);
+  const std::string own = Dir / "data/gurgelix/gurx.dat";
+  const auto levels = [&](int count) {
+    return LevelFileBytes(std::vector<TLevelRec>(static_cast<std::size_t>(count), EmptyLevelRec()));
+  };
+  WriteBytes(Dir / "pack.dat", levels(5));
+  const auto started = [&](const TLevelFiles& files) {
+    TFakeGameWindow window;
+    TGame game(window, Sound, Help);
+    game.FormCreate(ProgramDir, SettingsPath, files);
+    game.FormActivate();
+    return std::pair{TGameTestAccess::Data(game).Levels.LevelCount(), window.Events.back()};
+  };
+  EXPECT_EQ(started({"", own, false}).first, 3);
+  EXPECT_EQ(started({Dir / "pack.dat", own, false}).first, 5);
+  std::filesystem::create_directories(Dir / "data/gurgelix");
+  WriteBytes(own, levels(4));
+  EXPECT_EQ(started({"", own, false}).first, 4);
+  EXPECT_EQ(started({Dir / "none.dat", own, false}).second,
+            "message Can't find file " + Dir / "none.dat" + ". Program aborted.");
+}
+
+// An installed game keeps its shipped file and saves edits to the player's
+// own, making its folders; only when that fails too does the player hear of it.
+TEST_F(GameTest, AnInstalledGameSavesEditsToThePlayersOwnFile) {
+  WriteLevels(3);
+  const auto shipped = ReadBytes(Dir / "gurx.dat");
+  const std::string own = Dir / "data/gurgelix/gurx.dat";
+  Game.FormCreate(ProgramDir, SettingsPath, {"", own, true});
+  Game.FormActivate();
+  Data.Levels[2].Tiles[0] = 5;
+  Game.SaveLevels();
+  EXPECT_EQ(ReadBytes(Dir / "gurx.dat"), shipped);
+  EXPECT_EQ(ReadBytes(own).at(LevelRecSize), 5);
+  EXPECT_EQ(Data.LevelFilePath, own);
+  EXPECT_EQ(Dialogs(), Strings{"dialog Splash"});  // no message
+
+  TFakeGameWindow window;
+  TGame game(window, Sound, Help);
+  WriteBytes(Dir / "file", {1});
+  game.FormCreate(ProgramDir, SettingsPath, {"", Dir / "file/gurx.dat", true});
+  game.FormActivate();
+  game.SaveLevels();
+  EXPECT_EQ(window.Events.back(), "message Cannot create GURX.DAT.");
+  EXPECT_EQ(ReadBytes(Dir / "gurx.dat"), shipped);
+}
+
 }  // namespace

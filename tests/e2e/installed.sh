@@ -1,29 +1,51 @@
 #!/usr/bin/env bash
-# The Debian package unpacked into a scratch root: the game started through
-# its link in games/ finds its folder, plays a level from the keyboard and
-# saves the game; the menu entry and the icon are where the desktop looks.
+# The Debian package unpacked into a scratch root that only root may write,
+# and a player without privileges: the game started through its link in
+# games/ finds its folder, and the editor's save goes to the player's own
+# level file, leaving the shipped one alone. The menu entry and the icon are
+# where the desktop looks.
 # usage: installed.sh PACKAGE.deb
 set -euo pipefail
 deb=$(realpath "$1")
 root=$(mktemp -d)
 dpkg-deb -x "$deb" "$root"
+chmod 755 "$root"
 . "$(dirname "$0")/lib.sh" "$root/usr/lib/games/gurgelix"
 trap 'kill "$game" 2>/dev/null || true; rm -rf "$work" "$root"' EXIT
 for file in share/applications/gurgelix.desktop share/icons/hicolor/scalable/apps/gurgelix.svg \
     share/metainfo/net.gurgelix.Gurgelix.metainfo.xml; do
   [ -f "$root/usr/$file" ] || fail "the package has no $file"
 done
+grep -qx 'Exec=/usr/games/gurgelix %f' "$root/usr/share/applications/gurgelix.desktop" ||
+  fail "the menu entry does not pass a file"
 
-program=$root/usr/games/gurgelix
-printf '[Gurgelix]\ntongue=0\n' >"$settings"
+# The player: nobody, with a home and the display's key of its own.
+player=65534
+export XDG_DATA_HOME=$work/data
+cp "${XAUTHORITY:?}" "$work/xauth"
+export XAUTHORITY=$work/xauth
+chmod 755 "$work"
+chown -R "$player" "$HOME" "$XDG_CONFIG_HOME" "$XAUTHORITY"
+mkdir -p "$XDG_DATA_HOME" && chown "$player" "$XDG_DATA_HOME"
+program=$work/as-player
+printf '#!/bin/sh\nexec setpriv --reuid=%s --regid=%s --clear-groups %s "$@"\n' \
+  "$player" "$player" "$root/usr/games/gurgelix" >"$program"
+chmod 755 "$program"
+shipped=$root/usr/lib/games/gurgelix/gurx.dat
+before=$(md5sum <"$shipped")
+
+printf '[Gurgelix]\ntongue=0\n' >"$settings" && chown "$player" "$settings"
 start_game
 main=$(window 'Gurgelix V2.0 - Challenge mode')
-sleep 1
-keys "$main" e                                 # level 1: the right button on its start
-keys "$(window Gurgelix 261)" Return
+keys "$main" ctrl+m
+window 'Gurgelix V2.0 - Editor' >/dev/null
+keys "$main" Right q ctrl+s                    # a tile laid in the editor, the levels saved
 keys "$main" ctrl+q
 keys "$(window Gurgelix 261)" Return
-keys "$(window 'Save game as ...')" Return
+keys "$(window 'Save game as ...')" Escape
 game_ended
-[ "$(od -An -tu4 -N4 "$HOME/noname.gxs" | tr -d ' ')" -gt 0 ] || fail "level 1 has no result"
-echo "installed: the packaged game started through its link, played and saved"
+own=$XDG_DATA_HOME/gurgelix/gurx.dat
+[ -f "$own" ] || fail "the editor saved no level file of the player's own"
+[ "$(md5sum <"$shipped")" = "$before" ] || fail "the shipped level file changed"
+cmp -s "$own" "$shipped" && fail "the edit is not in the player's level file"
+echo "installed: the packaged game started through its link; the editor saved to the player's own file"

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+// Where the levels come from, and where the editor's saves go.
+struct TLevelFiles {
+  std::string Argument;          // the file named on the command line, or empty
+  std::string Own;               // the player's own level file, or empty for none
+  bool ShippedReadOnly = false;  // an installed game never changes its shipped file
+};
+
+// The player's own level file: gurgelix/gurx.dat under $XDG_DATA_HOME, else
+// under ~/.local/share.
+std::string OwnLevelFile();
+
+// Whether the program lies where the package installs it.
+bool InstalledProgramDir(const std::string& programDir);
+
+// The file the levels are read from: the argument, else the player's own
+// file when it exists, else the shipped one.
+std::string LevelSource(const TLevelFiles& files, const std::string& shipped);
