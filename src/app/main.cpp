@@ -3,6 +3,7 @@
 
 #include "control/Settings.h"
 #include "platform/Paths.h"
+#include "ui/Accessibility.h"
 #include "ui/MainForm.h"
 
 int main(int argc, char** argv) {
@@ -11,6 +12,7 @@ int main(int argc, char** argv) {
   // idle game twice at every tick of its clock.
   if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", "1");
   QApplication app(argc, argv);
+  InstallAccessibility();
   // The palette and the help window may stay open: only the main window ends the game.
   QApplication::setQuitOnLastWindowClosed(false);
   // A level file named on the command line (as "Open with" passes it) is played.

@@ -13,6 +13,7 @@ QLabel* IconPicture(QWidget* parent, QRect place) {
   auto* picture = new QLabel(parent);
   picture->setGeometry(place);
   picture->setPixmap(PicturePixmap("icon", {32, 32}));
+  picture->setAccessibleName(GameTitle);
   return picture;
 }
 
@@ -105,6 +106,8 @@ TSplashWindow::TSplashWindow(QWidget* parent, const QString& picture)
   setFixedSize(200, 150);
   image_ = new QLabel(this);
   image_->setGeometry(0, 0, 200, 150);
+  setAccessibleName(GameTitle);
+  image_->setAccessibleName(GameTitle);
   // Counted from the window's creation, so a late start-up closes it sooner.
   // It is shown once: closed, it stops, so the idle game is not woken.
   auto* timer = new QTimer(this);
@@ -157,6 +160,7 @@ TInfoWindow::TInfoWindow(QWidget* parent, std::function<TLanguage()> language,
   auto* picture = new QLabel(this);
   picture->setGeometry(8, 8, 101, 77);
   picture->setPixmap(PicturePixmap("about", {100, 75}));
+  picture->setAccessibleName("Gurgelix");
   auto* name = new QLabel("Gurgelix", this);
   name->setGeometry(112, 8, 189, 25);
   QFont big = name->font();

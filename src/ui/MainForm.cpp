@@ -15,6 +15,8 @@
 #include <QToolButton>
 
 #include "editor/Palette.h"
+#include "model/CellSpeech.h"
+#include "ui/Accessibility.h"
 #include "ui/PaletteWindow.h"
 #include "ui/Pictures.h"
 #include "ui/art/ArtworkSheets.h"
@@ -90,6 +92,10 @@ TMainForm::TMainForm(const std::string& programDir, const std::string& settingsP
   };
   board_->Clicked = [this] { Input([this] { game_.boxClick(); }); };
   board_->Painting = [this] { BoardPainting(); };
+  board_->Speech = {
+      [this] { return Q(BoardSpeechName(game_.Data().Language)); },
+      [this](TCell cell) { return Q(CellSpeech(game_.Data().Board, cell, game_.Data().Language)); },
+      [this] { return cursor_; }};
   BuildSideColumn();
   BuildShortcuts();
   timer_.setInterval(1000);
@@ -147,11 +153,13 @@ void TMainForm::BuildDisplays() {
   BlackBox(this, {204, 4, 113, 26}, {204, 5, 113, 24});
   controls_[TControl::levellabel] = DisplayLabel(this, {208, 12, 45, 16}, QColor(0xff, 0xe0, 0x20));
   levelDisplay_ = new TDigitDisplay(art::DigitStrip(true, renderer_.Scale()), true, this);
+  levelDisplay_->Caption = static_cast<QLabel*>(controls_[TControl::levellabel]);
   levelDisplay_->setGeometry(256, 7, 57, 20);
   controls_[TControl::levelbox] = levelDisplay_;
   BlackBox(this, {324, 4, 85, 26}, {324, 5, 84, 24});
   controls_[TControl::TimeLabel] = DisplayLabel(this, {328, 12, 41, 16}, QColor(0x40, 0xff, 0x40));
   timeDisplay_ = new TDigitDisplay(art::DigitStrip(false, renderer_.Scale()), false, this);
+  timeDisplay_->Caption = static_cast<QLabel*>(controls_[TControl::TimeLabel]);
   timeDisplay_->setGeometry(364, 7, 41, 20);
 }
 
@@ -222,12 +230,14 @@ void TMainForm::keyPressEvent(QKeyEvent* event) {
   const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
   if (event->key() == Qt::Key_H && plain) {
     if (!event->isAutoRepeat()) Input([this] { game_.HintKey(); });
+    AnnounceCursorCell(board_, false);
     return;
   }
   if (key == keys.end() || !plain) return QWidget::keyPressEvent(event);
   const bool press = key->second != TCursorKey::Left && key->second != TCursorKey::Right &&
                      key->second != TCursorKey::Up && key->second != TCursorKey::Down;
   if (!(press && event->isAutoRepeat())) Input([&] { game_.CursorKey(key->second); });
+  if (press) AnnounceCursorCell(board_, false);
 }
 
 void TMainForm::CreateDialogs(const std::string& programDir, const std::string& settingsPath) {
@@ -329,7 +339,23 @@ void TMainForm::DrawRotationFrame(int col, int row, int kind, int frame) {
 }
 
 void TMainForm::ShowCursor(std::optional<TCell> cell) {
+  const bool moved = cell && cell != cursor_;
+  cursor_ = cell;
   board_->SetCursor(cell ? std::optional(TBoardRenderer::CellRect(*cell)) : std::nullopt);
+  if (moved) AnnounceCursorCell(board_, true);
+}
+
+// A screen reader hears of a changed number; the display names it by its caption.
+void TMainForm::DrawTimeDisplay(const TDisplayDigits& digits) {
+  const int before = timeDisplay_->Number();
+  timeDisplay_->Show(digits);
+  if (timeDisplay_->Number() != before) AnnounceNumber(timeDisplay_);
+}
+
+void TMainForm::DrawLevelDisplay(const TDisplayDigits& digits, bool solvedMark) {
+  const int before = levelDisplay_->Number();
+  levelDisplay_->Show(digits, solvedMark);
+  if (levelDisplay_->Number() != before) AnnounceNumber(levelDisplay_);
 }
 
 void TMainForm::DrawFlowPhase(int phase) {

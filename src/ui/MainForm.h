@@ -33,10 +33,8 @@ class TMainForm : public QWidget, public TGameWindow {
   void DrawRotationFrame(int col, int row, int kind, int frame) override;
   void DrawFlowPhase(int phase) override;
   void ShowCursor(std::optional<TCell> cell) override;
-  void DrawTimeDisplay(const TDisplayDigits& digits) override { timeDisplay_->Show(digits); }
-  void DrawLevelDisplay(const TDisplayDigits& digits, bool solvedMark) override {
-    levelDisplay_->Show(digits, solvedMark);
-  }
+  void DrawTimeDisplay(const TDisplayDigits& digits) override;
+  void DrawLevelDisplay(const TDisplayDigits& digits, bool solvedMark) override;
   void SetTitle(const std::string& title) override;
   void SetGauge(int maximum, int progress) override { gauge_->Set(maximum, progress); }
   void SetHint(TControl control, const std::string& hint) override;
@@ -95,6 +93,7 @@ class TMainForm : public QWidget, public TGameWindow {
   TEditor editor_{game_.ForEditor()};
   QTimer timer_;
   std::map<TControl, QWidget*> controls_;
+  std::optional<TCell> cursor_;  // the keyboard's, where it is shown
   TBoardSurface* board_ = nullptr;
   TDigitDisplay* timeDisplay_ = nullptr;
   TDigitDisplay* levelDisplay_ = nullptr;

@@ -30,6 +30,12 @@ void TDigitDisplay::Show(const TDisplayDigits& digits, bool solvedMark) {
   repaint();
 }
 
+int TDigitDisplay::Number() const {
+  int number = 0;
+  for (const auto& digit : digits_) number = number * 10 + digit.value_or(0);
+  return number;
+}
+
 void TDigitDisplay::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), Qt::black);

@@ -8,12 +8,16 @@
 
 #include "control/GameWindow.h"
 #include "model/BoardInput.h"
+#include "ui/Accessibility.h"
 
 // A three-place dot-matrix display, with the level display's solved mark.
 class TDigitDisplay : public QWidget {
  public:
   TDigitDisplay(QImage strip, bool withMark, QWidget* parent);
   void Show(const TDisplayDigits& digits, bool solvedMark = false);
+  // The number shown, blanks counting as nothing.
+  int Number() const;
+  QLabel* Caption = nullptr;  // the label beside it, which a screen reader names it by
 
  protected:
   void paintEvent(QPaintEvent*) override;
@@ -68,6 +72,7 @@ class TBoardSurface : public QWidget {
   std::function<void(TMouseButton, int x, int y)> Pressed;
   std::function<void()> Clicked;
   std::function<void()> Painting;
+  TBoardSpeech Speech;
   // The keyboard's cursor: a frame over the picture, around this square.
   void SetCursor(std::optional<QRect> square);
 

@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+#include <QAccessible>
+#include <QLabel>
 #include <QPaintEvent>
 #include <QPushButton>
 #include <QScreen>
@@ -10,6 +15,7 @@
 #include "model/Geometry.h"
 #include "support/TempDir.h"
 #include "ui/MainForm.h"
+#include "ui/Widgets.h"
 #include "ui/WindowTestSupport.h"
 
 namespace {
@@ -171,6 +177,80 @@ TEST_F(MainWindow, ClosingThePaletteRemembersItsPlace) {
   palette->move(321, 234);
   palette->close();
   EXPECT_NE(Settings().find("eleft=321\netop=234\n"), std::string::npos);
+}
+
+// What a screen reader hears: each event with the name of its object.
+std::vector<std::pair<QAccessible::Event, QString>> Heard;
+
+void Hear(QAccessibleEvent* event) {
+  QAccessibleInterface* object = event->accessibleInterface();
+  Heard.emplace_back(event->type(), object ? object->text(QAccessible::Name) : QString());
+}
+
+// Events flow only while the platform's accessibility is on, as the
+// desktop's bus turns it on when a screen reader runs.
+void ListenAsAScreenReader(bool on) {
+  if (on) Heard.clear();
+  QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(on);
+}
+
+TEST_F(MainWindow, AScreenReaderReadsTheWindowTheLevelTheTimeAndTheBoard) {
+  Start("1");
+  QAccessible::installUpdateHandler(Hear);
+  ListenAsAScreenReader(true);
+  QAccessibleInterface* window = QAccessible::queryAccessibleInterface(Window.get());
+  EXPECT_EQ(window->role(), QAccessible::Window);
+  EXPECT_TRUE(window->text(QAccessible::Name).startsWith("Gurgelix"));
+
+  QAccessibleValueInterface* level =
+      QAccessible::queryAccessibleInterface(Child<TLevelScrollBar>(Window.get()))->valueInterface();
+  EXPECT_EQ(level->currentValue().toInt(), 2);
+  EXPECT_EQ(level->minimumValue().toInt(), 1);
+  EXPECT_EQ(level->maximumValue().toInt(), Data().Levels.LevelCount());
+
+  QAccessibleInterface* time = QAccessible::queryAccessibleInterface(Window->childAt(380, 15));
+  EXPECT_EQ(time->text(QAccessible::Name), "Time: " + QString::number(Data().TimeLeft));
+  Window->Game().TimerTimer();
+  EXPECT_EQ(time->valueInterface()->currentValue().toInt(), Data().TimeLeft);
+
+  QAccessibleInterface* board = QAccessible::queryAccessibleInterface(Board());
+  EXPECT_EQ(board->text(QAccessible::Name), "Board");
+  EXPECT_EQ(board->focusChild(), nullptr);
+  QTest::keyClick(Window.get(), Qt::Key_Down);
+  const TCell below{Data().Board.SourceCol, Data().Board.SourceRow + 1};
+  ASSERT_NE(board->focusChild(), nullptr);
+  EXPECT_TRUE(board->focusChild()->state().focused);
+  const QString cell = board->focusChild()->text(QAccessible::Name);
+  EXPECT_TRUE(cell.startsWith(QString("Column %1, row %2: ").arg(below.Col).arg(below.Row)))
+      << cell.toStdString();
+  QTest::keyClick(Window.get(), Qt::Key_W);
+  ListenAsAScreenReader(false);
+  QAccessible::installUpdateHandler(nullptr);
+  const auto heard = [](QAccessible::Event type, const QString& name) {
+    return std::find(Heard.begin(), Heard.end(), std::pair{type, name}) != Heard.end();
+  };
+  EXPECT_TRUE(heard(QAccessible::ValueChanged, "Time: " + QString::number(Data().TimeLeft)));
+  EXPECT_TRUE(heard(QAccessible::Focus, cell));
+  EXPECT_TRUE(heard(QAccessible::NameChanged, cell));
+}
+
+// The window of an accessible press opens once the press has returned.
+TEST_F(MainWindow, AnAccessiblePressReturnsBeforeItsWindowOpens) {
+  Start("0");
+  QAccessibleInterface* info = QAccessible::queryAccessibleInterface(Button(441));
+  bool opened = false;
+  WhenModal([&opened](QWidget* about) {
+    for (QLabel* label : about->findChildren<QLabel*>()) {
+      EXPECT_TRUE(label->pixmap().isNull() || !label->accessibleName().isEmpty());
+    }
+    opened = true;
+    about->close();
+  });
+  QAccessibleActionInterface* press = info->actionInterface();
+  ASSERT_NE(press, nullptr);
+  press->doAction(QAccessibleActionInterface::pressAction());
+  EXPECT_FALSE(opened);
+  EXPECT_TRUE(QTest::qWaitFor([&opened] { return opened; }));
 }
 
 }  // namespace
