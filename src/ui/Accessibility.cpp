@@ -78,7 +78,7 @@ class TAccessibleLevelBar : public QAccessibleWidget, public QAccessibleValueInt
 class TAccessibleDisplay : public QAccessibleWidget, public QAccessibleValueInterface {
  public:
   explicit TAccessibleDisplay(TDigitDisplay* display)
-      : QAccessibleWidget(display, QAccessible::Indicator) {}
+      : QAccessibleWidget(display, QAccessible::StaticText) {}
 
   void* interface_cast(QAccessible::InterfaceType type) override {
     if (type == QAccessible::ValueInterface) return static_cast<QAccessibleValueInterface*>(this);
