@@ -85,7 +85,7 @@ class TAccessibleDisplay : public QAccessibleWidget, public QAccessibleValueInte
     return QAccessibleWidget::interface_cast(type);
   }
   QString text(QAccessible::Text kind) const override {
-    const QString number = QString::number(Display()->Number());
+    QString number = QString::number(Display()->Number());
     if (kind == QAccessible::Value) return number;
     if (kind == QAccessible::Name)
       return Display()->Caption ? Display()->Caption->text() + " " + number : number;
