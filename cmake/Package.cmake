@@ -1,5 +1,6 @@
-# What an installation adds around the program's folder, and the Debian
-# package CPack makes of it (scripts/package).
+# What an installation adds around the program's folder. The Debian package
+# is built from debian/ (scripts/package), which adds the copyright and the
+# changelog.
 
 # The program on the path: a link into its folder, where it finds its files.
 install(CODE "
@@ -7,37 +8,34 @@ install(CODE "
   file(CREATE_LINK ../${GURX_PROGRAM_FOLDER}/gurgelix
        \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/games/gurgelix\" SYMBOLIC)")
 
+# The release date in the metainfo is the newest changelog entry's.
+file(STRINGS debian/changelog trailers REGEX "^ -- ")
+list(GET trailers 0 newest)
+string(REGEX MATCH "([0-9]+) ([A-Z][a-z][a-z]) ([0-9][0-9][0-9][0-9])" _ "${newest}")
+set(months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
+list(FIND months ${CMAKE_MATCH_2} month)
+math(EXPR month "${month} + 1")
+string(LENGTH "${CMAKE_MATCH_1}" dayLength)
+set(day ${CMAKE_MATCH_1})
+if(dayLength EQUAL 1)
+  set(day 0${day})
+endif()
+if(month LESS 10)
+  set(month 0${month})
+endif()
+set(GURX_RELEASE_DATE ${CMAKE_MATCH_3}-${month}-${day})
+
 configure_file(data/desktop/gurgelix.desktop.in gurgelix.desktop @ONLY)
-configure_file(data/desktop/gurgelix.metainfo.xml.in net.gurgelix.Gurgelix.metainfo.xml @ONLY)
+configure_file(data/desktop/gurgelix.metainfo.xml.in net.gurgelix.gurgelix.metainfo.xml @ONLY)
 install(FILES ${CMAKE_BINARY_DIR}/gurgelix.desktop DESTINATION share/applications)
-install(FILES ${CMAKE_BINARY_DIR}/net.gurgelix.Gurgelix.metainfo.xml DESTINATION share/metainfo)
+install(FILES ${CMAKE_BINARY_DIR}/net.gurgelix.gurgelix.metainfo.xml DESTINATION share/metainfo)
 install(FILES data/icons/icon.svg DESTINATION share/icons/hicolor/scalable/apps
         RENAME gurgelix.svg)
 install(FILES ${CMAKE_BINARY_DIR}/screenshot.png DESTINATION share/gurgelix)
 
-# Debian wants its copyright, a compressed changelog and a manual page.
-foreach(page changelog gurgelix.6)
-  add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/${page}.gz
-    COMMAND gzip -9nc ${PROJECT_SOURCE_DIR}/data/desktop/${page} > ${CMAKE_BINARY_DIR}/${page}.gz
-    DEPENDS data/desktop/${page})
-endforeach()
-add_custom_target(package_texts ALL
-  DEPENDS ${CMAKE_BINARY_DIR}/changelog.gz ${CMAKE_BINARY_DIR}/gurgelix.6.gz)
-install(FILES data/desktop/copyright ${CMAKE_BINARY_DIR}/changelog.gz
-        DESTINATION share/doc/gurgelix)
+# The manual page, compressed as Debian wants it.
+add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/gurgelix.6.gz
+  COMMAND gzip -9nc ${PROJECT_SOURCE_DIR}/data/desktop/gurgelix.6 > ${CMAKE_BINARY_DIR}/gurgelix.6.gz
+  DEPENDS data/desktop/gurgelix.6)
+add_custom_target(manual_page ALL DEPENDS ${CMAKE_BINARY_DIR}/gurgelix.6.gz)
 install(FILES ${CMAKE_BINARY_DIR}/gurgelix.6.gz DESTINATION share/man/man6)
-
-set(CPACK_GENERATOR DEB)
-set(CPACK_PACKAGE_NAME gurgelix)
-set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_CONTACT "Gurgelix developers <developers@gurgelix.net>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "pipe puzzle: turn the pipes until water reaches every tile")
-set(CPACK_PACKAGE_DESCRIPTION "A pipe puzzle on a board of ten by eight cells. Press a tile
-that carries water to turn it; the water then flows again from there. A
-level is solved when every tile carries water. Practice and challenge
-modes, 200 levels, a level editor, German and English.")
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_STRIP_FILES ON)
-include(CPack)

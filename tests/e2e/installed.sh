@@ -13,7 +13,7 @@ chmod 755 "$root"
 . "$(dirname "$0")/lib.sh" "$root/usr/lib/games/gurgelix"
 trap 'kill "$game" 2>/dev/null || true; rm -rf "$work" "$root"' EXIT
 for file in share/applications/gurgelix.desktop share/icons/hicolor/scalable/apps/gurgelix.svg \
-    share/metainfo/net.gurgelix.Gurgelix.metainfo.xml; do
+    share/metainfo/net.gurgelix.gurgelix.metainfo.xml; do
   [ -f "$root/usr/$file" ] || fail "the package has no $file"
 done
 grep -qx 'Exec=/usr/games/gurgelix %f' "$root/usr/share/applications/gurgelix.desktop" ||
