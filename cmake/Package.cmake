@@ -31,7 +31,7 @@ install(FILES ${CMAKE_BINARY_DIR}/gurgelix.desktop DESTINATION share/application
 install(FILES ${CMAKE_BINARY_DIR}/net.gurgelix.gurgelix.metainfo.xml DESTINATION share/metainfo)
 install(FILES data/icons/icon.svg DESTINATION share/icons/hicolor/scalable/apps
         RENAME gurgelix.svg)
-install(FILES ${CMAKE_BINARY_DIR}/screenshot.png DESTINATION share/gurgelix)
+install(FILES ${CMAKE_BINARY_DIR}/screenshot.png DESTINATION ${GURX_DATA_FOLDER})
 
 # The manual page, compressed as Debian wants it.
 add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/gurgelix.6.gz

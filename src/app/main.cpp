@@ -21,7 +21,7 @@ int main(int argc, char** argv) {
   TLevelFiles levelFiles{
       arguments.size() > 1 ? QFileInfo(arguments[1]).absoluteFilePath().toStdString() : "",
       OwnLevelFile(), InstalledProgramDir(programDir)};
-  TMainForm window(programDir, SettingsDir() + SettingsFileName, std::move(levelFiles));
+  TMainForm window(DataDir(programDir), SettingsDir() + SettingsFileName, std::move(levelFiles));
   window.show();
   return QApplication::exec();
 }

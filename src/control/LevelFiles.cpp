@@ -1,13 +1,25 @@
 #include "control/LevelFiles.h"
 
 #include <filesystem>
+#include <string_view>
 
 #include "platform/Paths.h"
 
 std::string OwnLevelFile() { return XdgDir("XDG_DATA_HOME", ".local/share") + "gurgelix/gurx.dat"; }
 
+namespace {
+constexpr std::string_view InstalledProgramFolder = "/lib/games/gurgelix/";
+constexpr std::string_view InstalledDataFolder = "/share/games/gurgelix/";
+}  // namespace
+
 bool InstalledProgramDir(const std::string& programDir) {
-  return programDir.ends_with("/lib/games/gurgelix/");
+  return programDir.ends_with(InstalledProgramFolder);
+}
+
+std::string DataDir(const std::string& programDir) {
+  if (!InstalledProgramDir(programDir)) return programDir;
+  return programDir.substr(0, programDir.size() - InstalledProgramFolder.size()) +
+         std::string(InstalledDataFolder);
 }
 
 std::string LevelSource(const TLevelFiles& files, const std::string& shipped) {

@@ -16,6 +16,10 @@ std::string OwnLevelFile();
 // Whether the program lies where the package installs it.
 bool InstalledProgramDir(const std::string& programDir);
 
+// Where the game's data lie, ending in '/': below share/games/gurgelix/ when
+// it is installed, else beside the program.
+std::string DataDir(const std::string& programDir);
+
 // The file the levels are read from: the argument, else the player's own
 // file when it exists, else the shipped one.
 std::string LevelSource(const TLevelFiles& files, const std::string& shipped);

@@ -117,7 +117,7 @@ std::vector<TMove> ShortestFound(const TBoard& board, const TPosition& start,
   std::vector<TMove> best = Shortened(board, planned);
   TSpanningTree goal;
   GreedyTreeShortfall(start, TTreeRule::AnyJoin, goal);
-  const TSolverBudget share = Share(budget, 20'000);
+  const TSolverBudget share = Share(budget, 5'000);
   TBudgetMeter meter(share);
   const TSearchAnswer answer = SearchPresses(start, goal, {16, 0, 1}, meter);
   if (answer.Presses && answer.Presses->size() < best.size())

@@ -29,7 +29,10 @@ void TQtSoundPlayer::Play(const std::string& waveFile) {
     return;
   }
   if (!std::exchange(loaded_, true)) {
-    QLibrary module(QFileInfo(path).absolutePath() + "/" + SoundModuleName);
+    // Beside the program when installed (the cues lie with the data), else
+    // beside the cues, as in the build's game folder.
+    QLibrary module(QCoreApplication::applicationDirPath() + "/" + SoundModuleName);
+    if (!module.load()) module.setFileName(QFileInfo(path).absolutePath() + "/" + SoundModuleName);
     const auto make = reinterpret_cast<TSoundModuleFactory>(module.resolve(SoundModuleFactory));
     if (make)
       player_.reset(make());

@@ -31,7 +31,7 @@ program=$work/as-player
 printf '#!/bin/sh\nexec setpriv --reuid=%s --regid=%s --clear-groups %s "$@"\n' \
   "$player" "$player" "$root/usr/games/gurgelix" >"$program"
 chmod 755 "$program"
-shipped=$root/usr/lib/games/gurgelix/gurx.dat
+shipped=$root/usr/share/games/gurgelix/gurx.dat
 before=$(md5sum <"$shipped")
 
 printf '[Gurgelix]\ntongue=0\n' >"$settings" && chown "$player" "$settings"
