@@ -47,16 +47,24 @@ class TAccessibleButton : public QAccessibleWidget {
   QAbstractButton* Button() const { return static_cast<QAbstractButton*>(widget()); }
 };
 
-// The level bar shows levels on a reversed scale; it tells the level.
-class TAccessibleLevelBar : public QAccessibleWidget, public QAccessibleValueInterface {
+// A widget with a whole number a screen reader reads as its value.
+class TAccessibleNumber : public QAccessibleWidget, public QAccessibleValueInterface {
  public:
-  explicit TAccessibleLevelBar(TLevelScrollBar* bar)
-      : QAccessibleWidget(bar, QAccessible::ScrollBar) {}
+  using QAccessibleWidget::QAccessibleWidget;
 
   void* interface_cast(QAccessible::InterfaceType type) override {
     if (type == QAccessible::ValueInterface) return static_cast<QAccessibleValueInterface*>(this);
     return QAccessibleWidget::interface_cast(type);
   }
+  QVariant minimumStepSize() const override { return 1; }
+};
+
+// The level bar shows levels on a reversed scale; it tells the level.
+class TAccessibleLevelBar : public TAccessibleNumber {
+ public:
+  explicit TAccessibleLevelBar(TLevelScrollBar* bar)
+      : TAccessibleNumber(bar, QAccessible::ScrollBar) {}
+
   QString text(QAccessible::Text kind) const override {
     if (kind == QAccessible::Value) return QString::number(Level());
     return QAccessibleWidget::text(kind);
@@ -67,7 +75,6 @@ class TAccessibleLevelBar : public QAccessibleWidget, public QAccessibleValueInt
   }
   QVariant maximumValue() const override { return Bar()->maximum(); }
   QVariant minimumValue() const override { return Bar()->minimum(); }
-  QVariant minimumStepSize() const override { return 1; }
 
  private:
   TLevelScrollBar* Bar() const { return static_cast<TLevelScrollBar*>(widget()); }
@@ -75,15 +82,11 @@ class TAccessibleLevelBar : public QAccessibleWidget, public QAccessibleValueInt
 };
 
 // A display's number is its value; its caption, the label beside it, leads its name.
-class TAccessibleDisplay : public QAccessibleWidget, public QAccessibleValueInterface {
+class TAccessibleDisplay : public TAccessibleNumber {
  public:
   explicit TAccessibleDisplay(TDigitDisplay* display)
-      : QAccessibleWidget(display, QAccessible::StaticText) {}
+      : TAccessibleNumber(display, QAccessible::StaticText) {}
 
-  void* interface_cast(QAccessible::InterfaceType type) override {
-    if (type == QAccessible::ValueInterface) return static_cast<QAccessibleValueInterface*>(this);
-    return QAccessibleWidget::interface_cast(type);
-  }
   QString text(QAccessible::Text kind) const override {
     QString number = QString::number(Display()->Number());
     if (kind == QAccessible::Value) return number;
@@ -95,7 +98,6 @@ class TAccessibleDisplay : public QAccessibleWidget, public QAccessibleValueInte
   void setCurrentValue(const QVariant&) override {}
   QVariant maximumValue() const override { return 999; }
   QVariant minimumValue() const override { return 0; }
-  QVariant minimumStepSize() const override { return 1; }
 
  private:
   TDigitDisplay* Display() const { return static_cast<TDigitDisplay*>(widget()); }
