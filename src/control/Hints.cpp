@@ -1,7 +1,5 @@
 #include "control/Hints.h"
 
-#include <algorithm>
-
 #include "model/Flow.h"
 #include "model/Solver.h"
 

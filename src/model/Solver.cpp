@@ -40,10 +40,13 @@ std::optional<std::vector<TMove>> Replayed(TBoard board, std::vector<TMove> pres
   return std::nullopt;
 }
 
+bool StopAsked(const TSolverBudget& budget) { return budget.Stop && budget.Stop(); }
+
 // Drops each press the rest solve without, and turns three like presses in
-// a row on one tile into one the other way.
-std::vector<TMove> Shortened(const TBoard& board, std::vector<TMove> presses) {
-  for (bool shorter = true; shorter;) {
+// a row on one tile into one the other way, for as long as the budget lets it.
+std::vector<TMove> Shortened(const TBoard& board, std::vector<TMove> presses,
+                             const TSolverBudget& budget) {
+  for (bool shorter = true; shorter && !StopAsked(budget);) {
     shorter = false;
     for (std::size_t i = 0; i + 2 < presses.size(); ++i) {
       const TMove& move = presses[i];
@@ -62,7 +65,7 @@ std::vector<TMove> Shortened(const TBoard& board, std::vector<TMove> presses) {
         shorter = true;
       }
     }
-    for (std::size_t i = presses.size(); i-- > 0;) {
+    for (std::size_t i = presses.size(); i-- > 0 && !StopAsked(budget);) {
       std::vector<TMove> without = presses;
       without.erase(without.begin() + static_cast<std::ptrdiff_t>(i));
       if (auto replayed = Replayed(board, without)) {
@@ -114,14 +117,14 @@ std::optional<std::vector<TMove>> WalkFromVariants(const TBoard& board, const TP
 // often finds fewer presses.
 std::vector<TMove> ShortestFound(const TBoard& board, const TPosition& start,
                                  const TSolverBudget& budget, const std::vector<TMove>& planned) {
-  std::vector<TMove> best = Shortened(board, planned);
+  std::vector<TMove> best = Shortened(board, planned, budget);
   TSpanningTree goal;
   GreedyTreeShortfall(start, TTreeRule::AnyJoin, goal);
   const TSolverBudget share = Share(budget, 5'000);
   TBudgetMeter meter(share);
   const TSearchAnswer answer = SearchPresses(start, goal, {16, 0, 1}, meter);
   if (answer.Presses && answer.Presses->size() < best.size())
-    if (auto presses = Replayed(board, *answer.Presses)) best = Shortened(board, *presses);
+    if (auto presses = Replayed(board, *answer.Presses)) best = Shortened(board, *presses, budget);
   return best;
 }
 
@@ -139,7 +142,7 @@ TSolution SearchInRounds(const TBoard& board, const TPosition& start, const TSpa
       if (answer.Exhausted) return {TVerdict::Unsolvable, {}};
       if (answer.Presses)
         if (auto presses = Replayed(board, *answer.Presses))
-          return {TVerdict::Solvable, Shortened(board, *presses)};
+          return {TVerdict::Solvable, Shortened(board, *presses, budget)};
       left -= meter.Used();
       if (left <= 0 || (meter.Spent() && budget.Stop && budget.Stop())) return {};
     }

@@ -9,7 +9,7 @@
 #include "model/LevelRec.h"
 
 // How much the solver may do before it answers "unknown": a number of boards
-// to look at, and a test it asks every few thousand boards (the caller's
+// to look at, and a test it asks every few hundred boards (the caller's
 // clock, say: the solver keeps none).
 struct TSolverBudget {
   std::int64_t Boards = 0;
