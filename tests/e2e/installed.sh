@@ -19,13 +19,11 @@ done
 grep -qx 'Exec=/usr/games/gurgelix %f' "$root/usr/share/applications/gurgelix.desktop" ||
   fail "the menu entry does not pass a file"
 
-# The player: nobody, with a home and the display's key of its own.
+# The player: nobody, with a home of its own.
 player=65534
 export XDG_DATA_HOME=$work/data
-cp "${XAUTHORITY:?}" "$work/xauth"
-export XAUTHORITY=$work/xauth
 chmod 755 "$work"
-chown -R "$player" "$HOME" "$XDG_CONFIG_HOME" "$XAUTHORITY"
+chown -R "$player" "$HOME" "$XDG_CONFIG_HOME"
 mkdir -p "$XDG_DATA_HOME" && chown "$player" "$XDG_DATA_HOME"
 program=$work/as-player
 printf '#!/bin/sh\nexec setpriv --reuid=%s --regid=%s --clear-groups %s "$@"\n' \
