@@ -5,17 +5,25 @@
 #include <QImageReader>
 #include <QPainter>
 #include <QScreen>
-#include <QSvgRenderer>
+
+#include "ui/PictureSizes.h"
 
 QPixmap PicturePixmap(const QString& name, QSize size, qreal scale) {
-  QSvgRenderer renderer(":/icons/" + name + ".svg");
-  QPixmap pixmap(size * scale);
-  pixmap.fill(Qt::transparent);
-  QPainter painter(&pixmap);
-  renderer.render(&painter);
-  painter.end();
-  pixmap.setDevicePixelRatio(scale);
-  return pixmap;
+  const int wanted = scale > 1 ? 2 : 1;
+  for (int i = 0; i < PicturePixelsCount; ++i) {
+    const TPicturePixels& picture = PicturePixels[i];
+    if (name != QLatin1String(picture.Name) || size != QSize(picture.Width, picture.Height) ||
+        picture.Scale != wanted)
+      continue;
+    // Read in place, then copied once into the pixmap.
+    const QImage image(reinterpret_cast<const uchar*>(picture.Pixels), picture.Width * wanted,
+                       picture.Height * wanted, QImage::Format_ARGB32_Premultiplied);
+    QPixmap pixmap = QPixmap::fromImage(image);
+    pixmap.setDevicePixelRatio(wanted);
+    return pixmap;
+  }
+  Q_ASSERT_X(false, "PicturePixmap", "a picture size missing from PictureSizes");
+  return {};
 }
 
 QIcon PictureIcon(const QString& name, QSize size) {

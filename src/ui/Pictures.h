@@ -3,9 +3,10 @@
 #include <QIcon>
 #include <QPixmap>
 
-// The window pictures are SVG files, drawn here into pixmaps of the size
-// they are shown at, and at twice that size for sharp screens. Drawing them
-// directly keeps the desktop's icon and image plugins out of the start-up.
+// The window pictures, drawn by the build at the sizes they are shown at
+// (PictureSizes.h), and at twice that size for sharp screens. Taking them as
+// pixels keeps SVG, and the desktop's icon and image plugins, out of the
+// start-up.
 QPixmap PicturePixmap(const QString& name, QSize size, qreal scale = 1);
 QIcon PictureIcon(const QString& name, QSize size);
 // The game's icon, at the sizes a desktop asks for.

@@ -1,0 +1,71 @@
+// Draws every window picture from its SVG file, at each size the windows
+// show it and at twice that size, into a C++ source of pixel arrays that the
+// game is built with.
+// usage: gurx-pictures SVG_DIRECTORY OUTPUT.cpp
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
+
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include "ui/PictureSizes.h"
+
+namespace {
+
+bool Draw(const QString& file, int width, int height, int scale, QImage& image) {
+  QSvgRenderer renderer(file);
+  if (!renderer.isValid()) return false;
+  image = QImage(width * scale, height * scale, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  QPainter painter(&image);
+  renderer.render(&painter);
+  return true;
+}
+
+void WriteArray(std::ostream& out, const std::string& name, const QImage& image) {
+  out << "const unsigned int " << name << "[] = {";
+  int column = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    const auto* line = reinterpret_cast<const unsigned int*>(image.constScanLine(y));
+    for (int x = 0; x < image.width(); ++x)
+      out << (column++ % 8 == 0 ? "\n    " : " ") << "0x" << std::hex << line[x] << std::dec << "u,";
+  }
+  out << "};\n";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QGuiApplication app(argc, argv);
+  if (argc != 3) {
+    std::cerr << "usage: gurx-pictures SVG_DIRECTORY OUTPUT.cpp\n";
+    return 2;
+  }
+  std::ostringstream arrays, table;
+  int count = 0;
+  for (const auto& [name, width, height] : PictureSizes) {
+    for (int scale : PictureScales) {
+      const QString file = QString::fromLocal8Bit(argv[1]) + "/" + name + ".svg";
+      QImage image;
+      if (!Draw(file, width, height, scale, image)) {
+        std::cerr << "gurx-pictures: cannot draw " << file.toStdString() << "\n";
+        return 1;
+      }
+      const std::string array = "picture" + std::to_string(count++);
+      WriteArray(arrays, array, image);
+      table << "    {\"" << name << "\", " << width << ", " << height << ", " << scale << ", "
+            << array << "},\n";
+    }
+  }
+  std::ofstream out(argv[2]);
+  out << "// Made by gurx-pictures from the SVG files; not to be edited.\n"
+      << "#include \"ui/PictureSizes.h\"\n\nnamespace {\n"
+      << arrays.str() << "}  // namespace\n\nconst TPicturePixels PicturePixels[] = {\n"
+      << table.str() << "};\nconst int PicturePixelsCount = " << count << ";\n";
+  out.close();
+  return out ? 0 : 1;
+}
