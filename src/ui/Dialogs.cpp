@@ -116,6 +116,14 @@ TSplashWindow::TSplashWindow(QWidget* parent, const QString& picture)
   });
   connect(this, &QDialog::finished, timer, &QTimer::stop);
   timer->start(3000);
+  // Closed, it lets go of its picture and of its window's pixels; a second
+  // showing reads and makes them afresh.
+  connect(this, &QDialog::finished, this, [this] {
+    image_->clear();
+    QTimer::singleShot(0, this, [this] {
+      if (!isVisible()) destroy();
+    });
+  });
 }
 
 // On a sharp screen its picture at twice the size, when there is one.

@@ -27,13 +27,21 @@ constexpr int ToolBarHeight = 33;
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
+// Colours by palette, not style sheet: a style sheet brings its own style
+// engine into the start-up for three plain colours.
+void Colour(QWidget& widget, QPalette::ColorRole role, QColor colour) {
+  QPalette palette = widget.palette();
+  palette.setColor(role, colour);
+  widget.setPalette(palette);
+}
+
 QLabel* DisplayLabel(QWidget* parent, QRect place, QColor colour) {
   auto* label = new QLabel(parent);
   label->setGeometry(place);
   QFont font("DejaVu Sans");
   font.setPixelSize(12);
   label->setFont(font);
-  label->setStyleSheet(QString("color: %1; background: transparent;").arg(colour.name()));
+  Colour(*label, QPalette::WindowText, colour);
   return label;
 }
 
@@ -68,7 +76,8 @@ void BlackBox(QWidget* parent, QRect bevel, QRect inside) {
   frame->setGeometry(bevel);
   auto* black = new QFrame(parent);
   black->setGeometry(inside);
-  black->setStyleSheet("background: black;");
+  Colour(*black, QPalette::Window, Qt::black);
+  black->setAutoFillBackground(true);
 }
 
 }  // namespace
@@ -195,7 +204,7 @@ void TMainForm::BuildSideColumn() {
   pausetext->setFont(big);
   pausetext->setWordWrap(true);
   pausetext->setAlignment(Qt::AlignCenter);
-  pausetext->setStyleSheet("color: white; background: transparent;");
+  Colour(*pausetext, QPalette::WindowText, Qt::white);
   pausetext->Clicked = [this] { Input([this] { game_.boxClick(); }); };
   pausetext->hide();
   controls_[TControl::Pausetext] = pausetext;

@@ -26,13 +26,15 @@ inline constexpr TPictureSize PictureSizes[] = {
 
 inline constexpr int PictureScales[] = {1, 2};
 
-// The pixels of one picture at one scale: premultiplied ARGB, row by row.
+// The pixels of one picture at one scale: premultiplied ARGB, row by row,
+// compressed as qUncompress reads them, so the program carries a tenth.
 struct TPicturePixels {
   const char* Name;
   int Width;
   int Height;
   int Scale;
-  const unsigned int* Pixels;
+  const unsigned char* Compressed;
+  int Size;
 };
 
 // Made by the build from the SVG files (tools/pictures).

@@ -5,6 +5,7 @@
 #include <QImageReader>
 #include <QPainter>
 #include <QScreen>
+#include <cstring>
 
 #include "ui/PictureSizes.h"
 
@@ -15,10 +16,12 @@ QPixmap PicturePixmap(const QString& name, QSize size, qreal scale) {
     if (name != QLatin1String(picture.Name) || size != QSize(picture.Width, picture.Height) ||
         picture.Scale != wanted)
       continue;
-    // Read in place, then copied once into the pixmap.
-    const QImage image(reinterpret_cast<const uchar*>(picture.Pixels), picture.Width * wanted,
-                       picture.Height * wanted, QImage::Format_ARGB32_Premultiplied);
-    QPixmap pixmap = QPixmap::fromImage(image);
+    QImage image(picture.Width * wanted, picture.Height * wanted,
+                 QImage::Format_ARGB32_Premultiplied);
+    const QByteArray pixels = qUncompress(picture.Compressed, picture.Size);
+    if (pixels.size() != image.sizeInBytes()) return {};
+    std::memcpy(image.bits(), pixels.constData(), static_cast<std::size_t>(pixels.size()));
+    QPixmap pixmap = QPixmap::fromImage(std::move(image));
     pixmap.setDevicePixelRatio(wanted);
     return pixmap;
   }

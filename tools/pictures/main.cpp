@@ -1,8 +1,8 @@
 // Draws every window picture from its SVG file, at each size the windows
 // show it and at twice that size, into a C++ source of pixel arrays that the
-// game is built with.
+// game is built with, compressed.
 // usage: gurx-pictures SVG_DIRECTORY OUTPUT.cpp
-#include <QFile>
+#include <QByteArray>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -26,15 +26,16 @@ bool Draw(const QString& file, int width, int height, int scale, QImage& image) 
   return true;
 }
 
-void WriteArray(std::ostream& out, const std::string& name, const QImage& image) {
-  out << "const unsigned int " << name << "[] = {";
-  int column = 0;
-  for (int y = 0; y < image.height(); ++y) {
-    const auto* line = reinterpret_cast<const unsigned int*>(image.constScanLine(y));
-    for (int x = 0; x < image.width(); ++x)
-      out << (column++ % 8 == 0 ? "\n    " : " ") << "0x" << std::hex << line[x] << std::dec << "u,";
-  }
+// The image's pixels, compressed, as a byte array named `name`; its size.
+qsizetype WriteArray(std::ostream& out, const std::string& name, const QImage& image) {
+  const QByteArray compressed =
+      qCompress(image.constBits(), static_cast<qsizetype>(image.sizeInBytes()), 9);
+  out << "const unsigned char " << name << "[] = {";
+  for (qsizetype i = 0; i < compressed.size(); ++i)
+    out << (i % 16 == 0 ? "\n    " : " ") << static_cast<int>(static_cast<unsigned char>(compressed[i]))
+        << ",";
   out << "};\n";
+  return compressed.size();
 }
 
 }  // namespace
@@ -56,9 +57,9 @@ int main(int argc, char** argv) {
         return 1;
       }
       const std::string array = "picture" + std::to_string(count++);
-      WriteArray(arrays, array, image);
+      const qsizetype size = WriteArray(arrays, array, image);
       table << "    {\"" << name << "\", " << width << ", " << height << ", " << scale << ", "
-            << array << "},\n";
+            << array << ", " << size << "},\n";
     }
   }
   std::ofstream out(argv[2]);
