@@ -18,6 +18,7 @@
 #include "model/CellSpeech.h"
 #include "ui/Accessibility.h"
 #include "ui/PaletteWindow.h"
+#include "ui/PictureSizes.h"
 #include "ui/Pictures.h"
 #include "ui/art/ArtworkSheets.h"
 
@@ -35,13 +36,13 @@ void Colour(QWidget& widget, QPalette::ColorRole role, QColor colour) {
   widget.setPalette(palette);
 }
 
-QLabel* DisplayLabel(QWidget* parent, QRect place, QColor colour) {
-  auto* label = new QLabel(parent);
-  label->setGeometry(place);
+QLabel* DisplayCaption(QWidget* parent, QPoint at, TCaptionStyle style) {
+  auto* label = new TCaption(parent);
+  label->setGeometry(QRect(at, QSize(style.Width, style.Height)));
   QFont font("DejaVu Sans");
-  font.setPixelSize(12);
+  font.setPixelSize(style.PixelSize);
   label->setFont(font);
-  Colour(*label, QPalette::WindowText, colour);
+  Colour(*label, QPalette::WindowText, QColor::fromRgb(style.Colour));
   return label;
 }
 
@@ -160,13 +161,13 @@ void TMainForm::BuildToolBar() {
 
 void TMainForm::BuildDisplays() {
   BlackBox(this, {204, 4, 113, 26}, {204, 5, 113, 24});
-  controls_[TControl::levellabel] = DisplayLabel(this, {208, 12, 45, 16}, QColor(0xff, 0xe0, 0x20));
+  controls_[TControl::levellabel] = DisplayCaption(this, {208, 12}, LevelCaptionStyle);
   levelDisplay_ = new TDigitDisplay(art::DigitStrip(true, renderer_.Scale()), true, this);
   levelDisplay_->Caption = static_cast<QLabel*>(controls_[TControl::levellabel]);
   levelDisplay_->setGeometry(256, 7, 57, 20);
   controls_[TControl::levelbox] = levelDisplay_;
   BlackBox(this, {324, 4, 85, 26}, {324, 5, 84, 24});
-  controls_[TControl::TimeLabel] = DisplayLabel(this, {328, 12, 41, 16}, QColor(0x40, 0xff, 0x40));
+  controls_[TControl::TimeLabel] = DisplayCaption(this, {328, 12}, TimeCaptionStyle);
   timeDisplay_ = new TDigitDisplay(art::DigitStrip(false, renderer_.Scale()), false, this);
   timeDisplay_->Caption = static_cast<QLabel*>(controls_[TControl::TimeLabel]);
   timeDisplay_->setGeometry(364, 7, 41, 20);

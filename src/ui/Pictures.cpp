@@ -9,24 +9,29 @@
 
 #include "ui/PictureSizes.h"
 
-QPixmap PicturePixmap(const QString& name, QSize size, qreal scale) {
+std::optional<QPixmap> FindPicture(const QString& name, QSize size, qreal scale) {
   const int wanted = scale > 1 ? 2 : 1;
   for (int i = 0; i < PicturePixelsCount; ++i) {
     const TPicturePixels& picture = PicturePixels[i];
-    if (name != QLatin1String(picture.Name) || size != QSize(picture.Width, picture.Height) ||
+    if (name != QString::fromUtf8(picture.Name) || size != QSize(picture.Width, picture.Height) ||
         picture.Scale != wanted)
       continue;
     QImage image(picture.Width * wanted, picture.Height * wanted,
                  QImage::Format_ARGB32_Premultiplied);
     const QByteArray pixels = qUncompress(picture.Compressed, picture.Size);
-    if (pixels.size() != image.sizeInBytes()) return {};
+    if (pixels.size() != image.sizeInBytes()) return std::nullopt;
     std::memcpy(image.bits(), pixels.constData(), static_cast<std::size_t>(pixels.size()));
     QPixmap pixmap = QPixmap::fromImage(std::move(image));
     pixmap.setDevicePixelRatio(wanted);
     return pixmap;
   }
-  Q_ASSERT_X(false, "PicturePixmap", "a picture size missing from PictureSizes");
-  return {};
+  return std::nullopt;
+}
+
+QPixmap PicturePixmap(const QString& name, QSize size, qreal scale) {
+  std::optional<QPixmap> pixmap = FindPicture(name, size, scale);
+  Q_ASSERT_X(pixmap, "PicturePixmap", "a picture size missing from PictureSizes");
+  return pixmap.value_or(QPixmap());
 }
 
 QIcon PictureIcon(const QString& name, QSize size) {

@@ -2,12 +2,15 @@
 
 #include <QIcon>
 #include <QPixmap>
+#include <optional>
 
 // The window pictures, drawn by the build at the sizes they are shown at
 // (PictureSizes.h), and at twice that size for sharp screens. Taking them as
 // pixels keeps SVG, and the desktop's icon and image plugins, out of the
 // start-up.
 QPixmap PicturePixmap(const QString& name, QSize size, qreal scale = 1);
+// The same, or nothing when the build drew no such picture.
+std::optional<QPixmap> FindPicture(const QString& name, QSize size, qreal scale);
 QIcon PictureIcon(const QString& name, QSize size);
 // The game's icon, at the sizes a desktop asks for.
 QIcon GameIcon();

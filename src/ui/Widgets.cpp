@@ -64,6 +64,15 @@ void TGauge::paintEvent(QPaintEvent*) {
   painter.fillRect(QRect(0, height() - filled, width(), filled), QColor(0xd9, 0x2b, 0x22));
 }
 
+void TCaption::paintEvent(QPaintEvent* event) {
+  if (drawn_ != text() || !picture_) {
+    drawn_ = text();
+    picture_ = FindPicture(drawn_, size(), devicePixelRatio());
+  }
+  if (!picture_) return QLabel::paintEvent(event);
+  QPainter(this).drawPixmap(0, 0, *picture_);
+}
+
 void TClickLabel::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton && Clicked) Clicked();
 }

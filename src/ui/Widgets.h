@@ -5,6 +5,7 @@
 #include <QScrollBar>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 #include "control/GameWindow.h"
 #include "model/BoardInput.h"
@@ -42,6 +43,20 @@ class TGauge : public QWidget {
  private:
   int maximum_ = 1;
   int progress_ = 0;
+};
+
+// A display's caption: a label whose text the build drew as a picture, so
+// that showing it needs no fonts. A text without a picture is drawn as text.
+class TCaption : public QLabel {
+ public:
+  using QLabel::QLabel;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QString drawn_;
+  std::optional<QPixmap> picture_;
 };
 
 // A label that reports a left click: the pause text, which lies over the board.
