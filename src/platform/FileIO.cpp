@@ -1,6 +1,7 @@
 #include "platform/FileIO.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -9,6 +10,7 @@
 #include <climits>
 #include <cstdlib>
 #include <filesystem>
+#include <utility>
 
 #include "platform/FileSearch.h"
 
@@ -23,6 +25,7 @@ class TFileHandle {
     if (fd_ >= 0) ::close(fd_);
   }
   int get() const { return fd_; }
+  int Release() { return std::exchange(fd_, -1); }
   // Closing can report a failed delayed write, so the writer checks it.
   bool Close() {
     const int fd = fd_;
@@ -68,6 +71,42 @@ void SyncDirectoryOf(const std::string& path) {
   if (handle.get() >= 0) ::fsync(handle.get());
 }
 
+// A writer holds a lock on its temporary file from making it to renaming
+// it. One killed in between leaves the file behind unlocked: the next write
+// of the same file removes such leftovers, and only those.
+void RemoveAbandonedTemporaries(const std::filesystem::path& target) {
+  const std::string prefix = "." + target.filename().string() + ".";
+  const std::filesystem::path dir = target.has_parent_path() ? target.parent_path() : ".";
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator(dir, error)) {
+    const std::string name = entry.path().filename().string();
+    if (name.size() != prefix.size() + 6 || name.rfind(prefix, 0) != 0) continue;
+    TFileHandle handle(
+        ::open(entry.path().c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    struct stat info {};
+    if (handle.get() >= 0 && ::fstat(handle.get(), &info) == 0 && S_ISREG(info.st_mode) &&
+        ::flock(handle.get(), LOCK_EX | LOCK_NB) == 0)
+      ::unlink(entry.path().c_str());
+  }
+}
+
+// A temporary file beside the target, locked. One that a cleaner removed
+// before the lock was taken has no name left, and another is made.
+int MakeLockedTemporary(std::string& name, const std::filesystem::path& target) {
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    name = (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
+    TFileHandle temp(::mkstemp(name.data()));
+    struct stat info {};
+    if (temp.get() < 0) return -1;
+    if (::flock(temp.get(), LOCK_EX) != 0) {
+      ::unlink(name.c_str());
+      return -1;
+    }
+    if (::fstat(temp.get(), &info) == 0 && info.st_nlink > 0) return temp.Release();
+  }
+  return -1;
+}
+
 }  // namespace
 
 std::optional<std::vector<std::uint8_t>> ReadFileHead(const std::string& path,
@@ -103,9 +142,9 @@ bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> 
   if (exists && (::access(target.c_str(), W_OK) != 0 || (old.st_mode & 0222) == 0)) return false;
 
   const auto targetPath = std::filesystem::path(target);
-  std::string tempName =
-      (targetPath.parent_path() / ("." + targetPath.filename().string() + ".XXXXXX")).string();
-  TFileHandle temp(::mkstemp(tempName.data()));
+  RemoveAbandonedTemporaries(targetPath);
+  std::string tempName;
+  TFileHandle temp(MakeLockedTemporary(tempName, targetPath));
   if (temp.get() < 0) return false;
   const bool written = ::fchmod(temp.get(), exists ? old.st_mode & 07777 : NewFileMode()) == 0 &&
                        WriteAll(temp.get(), bytes) && ::fsync(temp.get()) == 0;

@@ -16,6 +16,7 @@ std::optional<std::vector<std::uint8_t>> ReadFileHead(const std::string& path,
 // it over the target, so the target is either wholly old or wholly new. An
 // existing target keeps its permissions; a symbolic link is followed. On any
 // failure the target is untouched, the temporary file removed, and false returned.
+// Temporary files of this target that a killed writer left behind are removed.
 // A name holding '*' or '?' is never created: every search would take it for a pattern.
 bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes);
 

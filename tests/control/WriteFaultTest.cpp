@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <filesystem>
 #include <functional>
 #include <thread>
 
@@ -37,6 +38,12 @@ void SurvivesKills(const std::string& path, const std::function<void(bool second
     ASSERT_TRUE(bytes == first || bytes == second)
         << path << " after a kill in round " << round << ": " << bytes.size() << " bytes";
   }
+  // The next write finishes, and takes away what the killed writers left behind.
+  write(false);
+  EXPECT_EQ(ReadBytes(path), first);
+  for (const auto& entry :
+       std::filesystem::directory_iterator(std::filesystem::path(path).parent_path()))
+    EXPECT_EQ(entry.path(), path) << "left behind";
 }
 
 TEST(WriteFaults, TheLevelFileIsWholeOldOrWholeNew) {
