@@ -8,11 +8,19 @@
 #include <QWidget>
 #include <functional>
 
+// What a test leaves waiting: deleted when the test ends, so a poller that
+// found nothing cannot act in a later test on captures that are gone.
+inline QObject& TestScope() {
+  static QObject scope;
+  return scope;
+}
+
 // Runs once a modal window other than `except` is up, handing it to the
-// action: a modal exec() blocks the test until something answers it.
+// action: a modal exec() blocks the test until something answers it. An
+// action that fails fatally closes the window, so the test ends at once.
 inline void WhenModal(std::function<void(QWidget*)> action, const QWidget* except = nullptr) {
-  auto* poll = new QTimer;
-  QObject::connect(poll, &QTimer::timeout, [poll, action, except] {
+  auto* poll = new QTimer(&TestScope());
+  QObject::connect(poll, &QTimer::timeout, poll, [poll, action, except] {
     QWidget* modal = QApplication::activeModalWidget();
     if (!modal || modal == except || !modal->isVisible()) return;
     poll->stop();
@@ -20,6 +28,7 @@ inline void WhenModal(std::function<void(QWidget*)> action, const QWidget* excep
     if (!QTest::qWaitForWindowActive(modal))
       ADD_FAILURE() << "the modal window never became active";
     action(modal);
+    if (::testing::Test::HasFatalFailure() && modal->isVisible()) modal->close();
   });
   poll->start(5);
 }
