@@ -8,7 +8,8 @@ install(CODE "
   file(CREATE_LINK ../${GURX_PROGRAM_FOLDER}/gurgelix
        \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/games/gurgelix\" SYMBOLIC)")
 
-# The release date in the metainfo is the newest changelog entry's.
+# The release date in the metainfo and the manual page is the newest
+# changelog entry's.
 file(STRINGS debian/changelog trailers REGEX "^ -- ")
 list(GET trailers 0 newest)
 string(REGEX MATCH "([0-9]+) ([A-Z][a-z][a-z]) ([0-9][0-9][0-9][0-9])" _ "${newest}")
@@ -34,8 +35,9 @@ install(FILES data/icons/icon.svg DESTINATION share/icons/hicolor/scalable/apps
 install(FILES ${CMAKE_BINARY_DIR}/screenshot.png DESTINATION ${GURX_DATA_FOLDER})
 
 # The manual page, compressed as Debian wants it.
+configure_file(data/desktop/gurgelix.6.in gurgelix.6 @ONLY)
 add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/gurgelix.6.gz
-  COMMAND gzip -9nc ${PROJECT_SOURCE_DIR}/data/desktop/gurgelix.6 > ${CMAKE_BINARY_DIR}/gurgelix.6.gz
-  DEPENDS data/desktop/gurgelix.6)
+  COMMAND gzip -9nc ${CMAKE_BINARY_DIR}/gurgelix.6 > ${CMAKE_BINARY_DIR}/gurgelix.6.gz
+  DEPENDS ${CMAKE_BINARY_DIR}/gurgelix.6)
 add_custom_target(manual_page ALL DEPENDS ${CMAKE_BINARY_DIR}/gurgelix.6.gz)
 install(FILES ${CMAKE_BINARY_DIR}/gurgelix.6.gz DESTINATION share/man/man6)

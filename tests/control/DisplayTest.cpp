@@ -22,7 +22,7 @@ TEST_F(GameTest, TitleHintsAndGaugeFollowTheLanguage) {
   EXPECT_TRUE(Window.SolvedMark);
   EXPECT_EQ(Window.Hints[TControl::ExitBtn], "I have enough!");
   EXPECT_EQ(Window.Captions[TControl::TimeLabel], "Time:");
-  EXPECT_EQ(Window.Title, "Gurgelix V2.0 - Challenge mode");
+  EXPECT_EQ(Window.Title, std::string(GameTitle) + " - Challenge mode");
 
   Data.Language = lgGerman;
   Data.Mode = gmPractice;
@@ -32,7 +32,7 @@ TEST_F(GameTest, TitleHintsAndGaugeFollowTheLanguage) {
   EXPECT_EQ(Window.Hints[TControl::ExitBtn], "Ich hab genug!");
   EXPECT_EQ(Window.Captions[TControl::Pausetext],
             "Spiel angehalten! Linke Maustaste zum weitermachen.");
-  EXPECT_EQ(Window.Title, "Gurgelix V2.0 - Üben");
+  EXPECT_EQ(Window.Title, std::string(GameTitle) + " - Üben");
 }
 
 TEST_F(GameTest, TheLanguageButtonSwitchesEveryTextAtOnce) {
@@ -41,7 +41,7 @@ TEST_F(GameTest, TheLanguageButtonSwitchesEveryTextAtOnce) {
   Game.TongBtnClick();
   EXPECT_EQ(Data.Language, lgGerman);
   EXPECT_EQ(Window.Captions[TControl::levellabel], "Stufe:");
-  EXPECT_EQ(Window.Title, "Gurgelix V2.0 - Wettkampf");
+  EXPECT_EQ(Window.Title, std::string(GameTitle) + " - Wettkampf");
 }
 
 }  // namespace

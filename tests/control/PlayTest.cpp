@@ -144,7 +144,7 @@ TEST_F(GameTest, ModeButtonCyclesThroughTheEditor) {
   EXPECT_EQ(Window.FlowAnimations, 0);
   EXPECT_TRUE(Window.Visible[TControl::Palette]);
   EXPECT_FALSE(Window.Visible[TControl::LoadBtn]);
-  EXPECT_EQ(Window.Title, "Gurgelix V2.0 - Editor");
+  EXPECT_EQ(Window.Title, std::string(GameTitle) + " - Editor");
   Ticks(3);
   EXPECT_EQ(Data.TimeLeft, 8);
   Game.OptionBtnClick();  // -> practice: the touched flag asks to take the edits
@@ -165,7 +165,7 @@ TEST_F(GameTest, RefusingTheGiveUpKeepsTheLevelInPractice) {
   Game.OptionBtnClick();
   EXPECT_EQ(Data.Mode, gmPractice);
   EXPECT_EQ(Data.State, psRunning);
-  EXPECT_EQ(Window.Title, "Gurgelix V2.0 - Practice mode");
+  EXPECT_EQ(Window.Title, std::string(GameTitle) + " - Practice mode");
   Ticks(1);
   EXPECT_EQ(Data.TimeLeft, -3);
   EXPECT_EQ(Data.State, psRunning);

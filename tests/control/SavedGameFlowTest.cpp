@@ -24,7 +24,7 @@ TEST_F(GameTest, SavingAsksBeforeOverwritingAndAgainAfterANo) {
                      "save window noname.gxs"}));
   EXPECT_EQ(ReadBytes(Dir / "old.gxs").size(), 3u);
   EXPECT_EQ(Data.GameFileName, Dir / "new.gxs");
-  EXPECT_EQ(Window.Title, "Gurgelix V2.0 - Game new.gxs - Challenge mode");
+  EXPECT_EQ(Window.Title, std::string(GameTitle) + " - Game new.gxs - Challenge mode");
   EXPECT_TRUE(Window.ClockOn);
 
   Window.SaveAnswers = {{mrCancel, Dir.Path().string(), "other"}};

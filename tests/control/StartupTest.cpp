@@ -44,7 +44,7 @@ TEST_F(GameTest, ARememberedGameContinuesWhereItWasLeft) {
   EXPECT_EQ(Data.EditorBrush, 1);
   EXPECT_EQ(Data.HelpFile, ProgramDir + "GURX2.HLP");
   EXPECT_EQ(Window.BarPosition, 4);
-  EXPECT_EQ(Window.Title, "Gurgelix V2.0 - Game sunday.gxs - Practice mode");
+  EXPECT_EQ(Window.Title, std::string(GameTitle) + " - Game sunday.gxs - Practice mode");
 }
 
 TEST_F(GameTest, HandEditedSettingsAreBroughtIntoRange) {

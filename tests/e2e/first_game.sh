@@ -5,8 +5,8 @@
 . "$(dirname "$0")/lib.sh" "$1"
 
 start_game
-click "$(window 'Gurgelix V2.0' 320)" 194 29  # the language window: I speak english.
-main=$(window 'Gurgelix V2.0 - Challenge mode')
+click "$(window "$title" 320)" 194 29  # the language window: I speak english.
+main=$(window "$title - Challenge mode")
 # Level 1 of the shipped levels is solved by a right press on its start (1,2).
 click "$main" $((36 * 1 + 4)) $((33 + 36 * 2 + 4)) 3
 click "$(window Gurgelix)" 130 81        # Hurrah, you did it!: OK

@@ -5,9 +5,9 @@
 
 printf '[Gurgelix]\ntongue=0\nmode=1\nlevel=30\n' >"$settings"
 start_game
-main=$(window 'Gurgelix V2.0 - Challenge mode')
+main=$(window "$title - Challenge mode")
 keys "$main" h h ctrl+m ctrl+m
-window 'Gurgelix V2.0 - Practice mode' >/dev/null
+window "$title - Practice mode" >/dev/null
 shown Gurgelix 261 && fail "a question came up in challenge mode"
 for _ in $(seq 60); do
   keys "$main" h

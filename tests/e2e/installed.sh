@@ -9,6 +9,7 @@ set -euo pipefail
 deb=$(realpath "$1")
 root=$(mktemp -d)
 dpkg-deb -x "$deb" "$root"
+GURX_VERSION=$(dpkg-deb -f "$deb" Version)
 chmod 755 "$root"
 . "$(dirname "$0")/lib.sh" "$root/usr/lib/games/gurgelix"
 trap 'kill "$game" 2>/dev/null || true; rm -rf "$work" "$root"' EXIT
@@ -34,9 +35,9 @@ before=$(md5sum <"$shipped")
 
 printf '[Gurgelix]\ntongue=0\n' >"$settings" && chown "$player" "$settings"
 start_game
-main=$(window 'Gurgelix V2.0 - Challenge mode')
+main=$(window "$title - Challenge mode")
 keys "$main" ctrl+m
-window 'Gurgelix V2.0 - Editor' >/dev/null
+window "$title - Editor" >/dev/null
 keys "$main" Right q ctrl+s                    # a tile laid in the editor, the levels saved
 keys "$main" ctrl+q
 keys "$(window Gurgelix 261)" Return

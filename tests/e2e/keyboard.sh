@@ -5,7 +5,7 @@
 
 printf '[Gurgelix]\ntongue=0\n' >"$settings"
 start_game
-main=$(window 'Gurgelix V2.0 - Challenge mode')
+main=$(window "$title - Challenge mode")
 sleep 1
 keys "$main" F1
 window Gurgelix 640 >/dev/null                 # the help window
@@ -18,11 +18,11 @@ keys "$(window 'Load game')" Escape
 keys "$main" ctrl+s
 keys "$(window 'Save game as ...')" Escape
 keys "$main" ctrl+m
-window 'Gurgelix V2.0 - Editor' >/dev/null
+window "$title - Editor" >/dev/null
 keys "$main" ctrl+m
-window 'Gurgelix V2.0 - Practice mode' >/dev/null
+window "$title - Practice mode" >/dev/null
 keys "$main" ctrl+m
-window 'Gurgelix V2.0 - Challenge mode' >/dev/null
+window "$title - Challenge mode" >/dev/null
 # Level 1 is solved by the right button on its start, where the cursor starts.
 keys "$main" p e                               # paused: the press does nothing
 sleep 1

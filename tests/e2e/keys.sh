@@ -6,7 +6,7 @@
 
 remember_game $'mode=0\nlevel=7\neleft=2147483647\netop=-2147483648\n'
 start_game
-main=$(window 'Gurgelix V2.0 - Game old.gxs - Practice mode')
+main=$(window "$title - Game old.gxs - Practice mode")
 sleep 1
 keys "$main" space Return Tab space
 exit_without_saving "$main"

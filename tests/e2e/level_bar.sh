@@ -6,7 +6,7 @@
 
 remember_game $'mode=1\nlevel=3\n'
 start_game
-main=$(window 'Gurgelix V2.0 - Game old.gxs - Challenge mode')
+main=$(window "$title - Game old.gxs - Challenge mode")
 sleep 1
 click "$main" $((36 * 4 + 4)) $((33 + 36 * 2 + 4)) 2  # a middle press on the start (4,2)
 click "$main" 461 $((33 + 155))       # the level bar's upper arrow

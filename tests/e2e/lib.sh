@@ -11,6 +11,8 @@ cp -r "$game_dir" "$work/game"
 export HOME=$work/home XDG_CONFIG_HOME=$work/config
 mkdir -p "$HOME" "$XDG_CONFIG_HOME"
 settings=$XDG_CONFIG_HOME/quillcase.ini
+# The main window's title starts with it; the build passes the version.
+title="Gurgelix V${GURX_VERSION:?}"
 
 fail() {
   echo "FAILED: $*" >&2

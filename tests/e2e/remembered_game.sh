@@ -6,7 +6,7 @@
 remember_game $'mode=0\nlevel=3\nsound=1\n'
 export QT_LOGGING_RULES='gurgelix.sound.debug=true'
 start_game
-main=$(window 'Gurgelix V2.0 - Game old.gxs - Practice mode')
+main=$(window "$title - Game old.gxs - Practice mode")
 sleep 2
 exit_without_saving "$main"
 flows=$(grep -c 'play "w1.wav"' "$work/stderr" || true)

@@ -68,7 +68,7 @@ TEST_F(MainWindow, StartsTheRememberedLevelOnceAndShowsItsWater) {
   EXPECT_EQ(Window->Backdrops, 2);  // one start, one first paint
   EXPECT_EQ(Window->findChild<QScrollBar*>()->value(), 199);
   EXPECT_EQ(Data().State, psRunning);
-  EXPECT_EQ(Window->windowTitle().toStdString(), "Gurgelix V2.0 - Game a.gxs - Practice mode");
+  EXPECT_EQ(Window->windowTitle().toStdString(), std::string(GameTitle) + " - Game a.gxs - Practice mode");
   const QImage board = Window->grab(QRect(0, 33, 500, 333)).toImage();
   // The start shows the water mark's blue in its middle.
   const QColor middle = board.pixelColor(StartCell());
@@ -131,7 +131,7 @@ TEST_F(MainWindow, TheAboutWindowChangesTheLanguageAndHelpFollowsIt) {
   });
   Button(441)->click();  // info
   EXPECT_EQ(Data().Language, lgGerman);
-  EXPECT_EQ(Window->windowTitle().toStdString(), "Gurgelix V2.0 - Spiel a.gxs - Üben");
+  EXPECT_EQ(Window->windowTitle().toStdString(), std::string(GameTitle) + " - Spiel a.gxs - Üben");
   EXPECT_EQ(Button(4)->accessibleName(), "Ich fang ein neues Spiel an.");  // as its hint
   Button(465)->click();                                                    // the series
   EXPECT_EQ(help->source().fragment(), "Nimbleplay_d");

@@ -18,7 +18,8 @@ inline QObject& TestScope() {
 // Runs once a modal window other than `except` is up, handing it to the
 // action: a modal exec() blocks the test until something answers it. An
 // action that fails fatally closes the window, so the test ends at once.
-inline void WhenModal(std::function<void(QWidget*)> action, const QWidget* except = nullptr) {
+inline void WhenModal(const std::function<void(QWidget*)>& action,
+                      const QWidget* except = nullptr) {
   auto* poll = new QTimer(&TestScope());
   QObject::connect(poll, &QTimer::timeout, poll, [poll, action, except] {
     QWidget* modal = QApplication::activeModalWidget();
