@@ -68,7 +68,8 @@ TEST_F(MainWindow, StartsTheRememberedLevelOnceAndShowsItsWater) {
   EXPECT_EQ(Window->Backdrops, 2);  // one start, one first paint
   EXPECT_EQ(Window->findChild<QScrollBar*>()->value(), 199);
   EXPECT_EQ(Data().State, psRunning);
-  EXPECT_EQ(Window->windowTitle().toStdString(), std::string(GameTitle) + " - Game a.gxs - Practice mode");
+  EXPECT_EQ(Window->windowTitle().toStdString(),
+            std::string(GameTitle) + " - Game a.gxs - Practice mode");
   const QImage board = Window->grab(QRect(0, 33, 500, 333)).toImage();
   // The start shows the water mark's blue in its middle.
   const QColor middle = board.pixelColor(StartCell());
