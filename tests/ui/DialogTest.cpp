@@ -84,6 +84,7 @@ TEST(FileWindows, SaveWindowProposesANameAndMakesDirectories) {
   EXPECT_FALSE(window.OpenDirectory("/no/such/directory"));
   WhenModal([](QWidget* w) {
     auto edits = w->findChildren<QLineEdit*>();
+    EXPECT_EQ(edits[0]->text(), "noname.gxs");  // the name proposed
     edits[1]->setText("games");  // the new-directory field, 8 characters at most
     w->findChildren<QToolButton*>().front()->click();
     edits[0]->setText("sunday");
