@@ -58,6 +58,15 @@ keys() {
   sleep 0.4
 }
 
+# Waits up to 10 seconds for the game to write a line matching $1 on stderr.
+said() {
+  for _ in $(seq 100); do
+    grep -q "$1" "$work/stderr" 2>/dev/null && return
+    sleep 0.1
+  done
+  fail "the game never said '$1'"
+}
+
 # Starts the game ($program, else the copy); its messages go to $work/stderr.
 start_game() {
   "${program:-$work/game/gurgelix}" 2>"$work/stderr" &
