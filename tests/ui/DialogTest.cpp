@@ -85,7 +85,7 @@ TEST(FileWindows, SaveWindowProposesANameAndMakesDirectories) {
   WhenModal([](QWidget* w) {
     auto edits = w->findChildren<QLineEdit*>();
     EXPECT_EQ(edits[0]->text(), "noname.gxs");  // the name proposed
-    edits[1]->setText("games");  // the new-directory field, 8 characters at most
+    edits[1]->setText("games");                 // the new-directory field, 8 characters at most
     w->findChildren<QToolButton*>().front()->click();
     edits[0]->setText("sunday");
     Type(w, Qt::Key_Return);
