@@ -40,8 +40,8 @@ keys "$main" ctrl+m
 window "$title - Editor" >/dev/null
 keys "$main" Right q ctrl+s                    # a tile laid in the editor, the levels saved
 keys "$main" ctrl+q
-keys "$(window Gurgelix 261)" Return
-keys "$(window 'Save game as ...')" Escape
+answer Gurgelix 261 Return
+answer 'Save game as ...' '' Escape
 game_ended
 own=$XDG_DATA_HOME/gurgelix/gurx.dat
 [ -f "$own" ] || fail "the editor saved no level file of the player's own"

@@ -20,33 +20,34 @@ fail() {
   exit 1
 }
 
-# The window named exactly $1 (and $2 pixels wide, when given), waited for
-# up to 10 seconds.
-window() {
+# Runs a command until it succeeds, for up to 10 seconds.
+eventually() {
   for _ in $(seq 100); do
-    for id in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true); do
-      eval "$(xdotool getwindowgeometry --shell "$id")"
-      [ -z "${2:-}" ] || [ "$WIDTH" = "$2" ] && { echo "$id"; return; }
-    done
+    "$@" && return
     sleep 0.1
-  done
-  fail "no window named '$1'"
-}
-
-# Whether a window named exactly $1 and $2 pixels wide is shown now.
-shown() {
-  for id in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true); do
-    eval "$(xdotool getwindowgeometry --shell "$id")"
-    [ "$WIDTH" = "$2" ] && return 0
   done
   return 1
 }
+
+# Prints the first shown window named exactly $1 (and $2 pixels wide, when
+# given); fails when there is none.
+shown() {
+  for id in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true); do
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+    [ -z "${2:-}" ] || [ "$WIDTH" = "$2" ] && { echo "$id"; return 0; }
+  done
+  return 1
+}
+
+# That window, waited for.
+window() { eventually shown "$@" || fail "no window named '$1'"; }
+
+hidden() { ! xdotool search --onlyvisible --name '' 2>/dev/null | grep -qx "$1"; }
 
 # Clicks at x,y inside a window, with button $4 (1 left, 2 middle, 3 right).
 click() {
   eval "$(xdotool getwindowgeometry --shell "$1")"
   xdotool mousemove $((X + $2)) $((Y + $3)) click "${4:-1}"
-  sleep 0.4
 }
 
 # Gives window $1 the keyboard (there is no window manager to do it) and
@@ -55,17 +56,21 @@ keys() {
   xdotool windowfocus --sync "$1"
   shift
   xdotool key "$@"
-  sleep 0.4
 }
 
-# Waits up to 10 seconds for the game to write a line matching $1 on stderr.
-said() {
-  for _ in $(seq 100); do
-    grep -q "$1" "$work/stderr" 2>/dev/null && return
-    sleep 0.1
-  done
-  fail "the game never said '$1'"
+# Answers the window named $1 ($2 pixels wide, or any) with the keys that
+# follow, or with a click when they are "at X Y", and waits for it to close:
+# input sent before that would find it still in the way.
+answer() {
+  local id name=$1
+  id=$(window "$1" "$2")
+  shift 2
+  if [ "$1" = at ]; then click "$id" "$2" "$3"; else keys "$id" "$@"; fi
+  eventually hidden "$id" || fail "the window '$name' stayed open"
 }
+
+# Waits for the game to write a line matching $1 on stderr.
+said() { eventually grep -q "$1" "$work/stderr" || fail "the game never said '$1'"; }
 
 # Starts the game ($program, else the copy); its messages go to $work/stderr.
 start_game() {
@@ -79,11 +84,12 @@ remember_game() {
   printf '[Gurgelix]\ntongue=0\nsave=%s\n%s' "$HOME/old.gxs" "$1" >"$settings"
 }
 
+ended() { ! kill -0 "$game" 2>/dev/null; }
+
 # Waits for the game to end and fails unless it ended cleanly: status 0 and
 # no sanitizer report.
 game_ended() {
-  for _ in $(seq 50); do kill -0 "$game" 2>/dev/null || break; sleep 0.1; done
-  kill -0 "$game" 2>/dev/null && fail "the game did not end"
+  eventually ended || fail "the game did not end"
   local status=0
   wait "$game" || status=$?
   [ "$status" = 0 ] || fail "the game ended with status $status"
@@ -93,8 +99,8 @@ game_ended() {
 # Leaves through the exit button: yes to the question, then Esc in the save window.
 exit_without_saving() {
   click "$1" 184 16
-  click "$(window Gurgelix)" 78 81
-  keys "$(window 'Save game as ...')" Escape
+  answer Gurgelix 261 at 78 81
+  answer 'Save game as ...' '' Escape
   game_ended
 }
 
