@@ -128,6 +128,7 @@ QToolButton* TMainForm::ToolButton(TControl control, const char* icon, int x,
   button->setIcon(PictureIcon(icon, {19, 19}));
   button->setIconSize(QSize(19, 19));
   button->setFocusPolicy(Qt::NoFocus);
+  button->setObjectName(icon);
   if (handler) connect(button, &QToolButton::clicked, this, [this, handler] { Input(handler); });
   controls_[control] = button;
   return button;
