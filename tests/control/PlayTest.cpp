@@ -27,15 +27,6 @@ TEST_F(GameTest, ChallengeClockCountsDownThenEndsTheLevel) {
   EXPECT_EQ(Data.State, psTimeOver);
 }
 
-TEST_F(GameTest, PracticeClockRunsBelowZero) {
-  WriteSettings("[Gurgelix]\nmode=0\n");
-  StartUp();
-  Ticks(12);
-  EXPECT_EQ(Data.TimeLeft, -4);
-  EXPECT_EQ(Data.State, psRunning);
-  EXPECT_EQ(Window.TimeDigits, (TDisplayDigits{std::nullopt, std::nullopt, 0}));
-}
-
 TEST_F(GameTest, TheClockRunsOnUnderAGiveUpQuestionButEndsTheLevelOnlyAfterIt) {
   StartUp();
   Touch();
@@ -66,8 +57,14 @@ TEST_F(GameTest, PauseStopsPlayUntilALeftClick) {
   EXPECT_FALSE(Window.Visible[TControl::Pausetext]);
 }
 
-TEST_F(GameTest, TheFirstChallengeResultIsKept) {
+// A challenge solved with seconds left records them, and only the first time.
+TEST_F(GameTest, OnlyTheFirstChallengeResultWithSecondsLeftIsKept) {
   StartUp();
+  Ticks(8);
+  Solve();
+  EXPECT_EQ(Data.Results[1], 0);
+  EXPECT_FALSE(Window.SolvedMark);
+  Game.RestartBtnClick();
   Ticks(3);
   Window.Take();
   Solve();
@@ -78,14 +75,7 @@ TEST_F(GameTest, TheFirstChallengeResultIsKept) {
   Game.RestartBtnClick();
   Solve();
   EXPECT_EQ(Data.Results[1], 5);
-}
-
-TEST_F(GameTest, NoSecondsLeftAndPracticeRecordNothing) {
-  StartUp();
-  Ticks(8);
-  Solve();
-  EXPECT_EQ(Data.Results[1], 0);
-  EXPECT_FALSE(Window.SolvedMark);
+  Data.Results[1] = 0;
   Window.Answers[TDialog::TakeChanges] = {mrCancel};  // the played turn is no edit
   Game.OptionBtnClick();                              // editor
   Game.OptionBtnClick();                              // practice
@@ -152,23 +142,16 @@ TEST_F(GameTest, ModeButtonCyclesThroughTheEditor) {
   EXPECT_EQ(Dialogs(), Strings{"dialog TakeChanges"});
   EXPECT_EQ(Data.State, psRunning);
   Touch();
-  Game.OptionBtnClick();  // practice -> challenge on a touched level
-  EXPECT_EQ(Dialogs(), Strings{"dialog GiveUpLevel"});
-}
-
-TEST_F(GameTest, RefusingTheGiveUpKeepsTheLevelInPractice) {
-  WriteSettings("[Gurgelix]\nmode=0\n");
-  StartUp();
-  Touch();
   Ticks(10);
   Window.Answers[TDialog::GiveUpLevel] = {mrNo};
-  Game.OptionBtnClick();
+  Game.OptionBtnClick();  // practice -> challenge on a touched level: refused
+  EXPECT_EQ(Dialogs(), Strings{"dialog GiveUpLevel"});
   EXPECT_EQ(Data.Mode, gmPractice);
-  EXPECT_EQ(Data.State, psRunning);
   EXPECT_EQ(Window.Title, std::string(GameTitle) + " - Practice mode");
-  Ticks(1);
+  Ticks(1);  // the practice clock runs on below zero
   EXPECT_EQ(Data.TimeLeft, -3);
   EXPECT_EQ(Data.State, psRunning);
+  EXPECT_EQ(Window.TimeDigits, (TDisplayDigits{std::nullopt, std::nullopt, 0}));
   Game.OptionBtnClick();  // agreed: a fresh level in challenge
   EXPECT_EQ(Data.Mode, gmChallenge);
   EXPECT_EQ(Data.TimeLeft, 8);

@@ -10,11 +10,8 @@
 
 namespace {
 
-TEST(Artwork, SheetsHaveTheirGeometry) {
-  EXPECT_EQ(art::TileSheet().size(), QSize(432, 252));
-  EXPECT_EQ(art::BackgroundSheet().size(), QSize(288, 288));
-  EXPECT_EQ(art::WaterSheet().size(), QSize(96, 12));
-  EXPECT_EQ(art::Backdrop().size(), QSize(500, 333));
+// The board's sheets are checked as the renderer loads them; the strips are not.
+TEST(Artwork, DigitStripsHoldTheirDigits) {
   EXPECT_EQ(art::DigitStrip(true).size(), QSize(148, 20));
   EXPECT_EQ(art::DigitStrip(false).size(), QSize(121, 20));
 }

@@ -54,6 +54,12 @@ TEST(ModalWindows, WindowsWithoutACancelButtonIgnoreEscape) {
     EXPECT_EQ(window->exec(), mrOk);
   }
   EXPECT_EQ(language.Chosen(), lgEnglish);  // its first button has the focus
+  WhenModal([](QWidget* w) { w->close(); });
+  EXPECT_EQ(language.exec(), mrCancel);  // the close box leaves the language as it was
+  EXPECT_EQ(language.Chosen(), lgEnglish);
+  WhenModal([](QWidget* w) { w->findChildren<QPushButton*>().back()->click(); });
+  EXPECT_EQ(language.exec(), mrOk);
+  EXPECT_EQ(language.Chosen(), lgGerman);
 }
 
 TEST(ModalWindows, TheSplashWithoutItsPictureClosesAtAClick) {
@@ -64,16 +70,6 @@ TEST(ModalWindows, TheSplashWithoutItsPictureClosesAtAClick) {
     QTest::mouseClick(w, Qt::LeftButton);
   });
   EXPECT_EQ(splash.exec(), QDialog::Accepted);
-}
-
-TEST(ModalWindows, TheLanguageWindowSetsTheLanguageOnlyByItsButtons) {
-  TLanguageWindow window(nullptr, [] { return lgUnset; });
-  WhenModal([](QWidget* w) { w->close(); });
-  EXPECT_EQ(window.exec(), mrCancel);
-  EXPECT_EQ(window.Chosen(), lgUnset);
-  WhenModal([](QWidget* w) { w->findChildren<QPushButton*>().back()->click(); });
-  EXPECT_EQ(window.exec(), mrOk);
-  EXPECT_EQ(window.Chosen(), lgGerman);
 }
 
 TEST(FileWindows, SaveWindowProposesANameAndMakesDirectories) {
