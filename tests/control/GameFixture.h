@@ -40,10 +40,7 @@ struct GameTest : ::testing::Test {
     WriteBytes(SettingsPath, {text.begin(), text.end()});
   }
 
-  std::string Settings() const {
-    const auto bytes = ReadBytes(SettingsPath);
-    return {bytes.begin(), bytes.end()};
-  }
+  std::string Settings() const { return ReadText(SettingsPath); }
 
   // Creation, the start-up sequence and the first paint, as the window runs them.
   void StartUp(int levels = 10) {

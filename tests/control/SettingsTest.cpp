@@ -47,15 +47,12 @@ TEST(SettingsRanges, ModeAndLevelAreBroughtIntoRange) {
 
 TEST(SettingsRanges, TheWindowStaysReachable) {
   const std::vector<TRect> screens{{0, 0, 1920, 1080}, {1920, 0, 1280, 1024}};
-  EXPECT_EQ(WindowPlaceOnScreen({2500, 900}, 500, 366, screens), (TPlace{2500, 900}));
-  EXPECT_EQ(WindowPlaceOnScreen({1850, 10}, 500, 366, screens), (TPlace{1850, 10}));
-  EXPECT_EQ(WindowPlaceOnScreen({5000, 200}, 500, 366, screens), (TPlace{100, 50}));
-  EXPECT_EQ(WindowPlaceOnScreen({300, -40}, 500, 366, screens), (TPlace{100, 50}));
-  EXPECT_EQ(WindowPlaceOnScreen({-480, 200}, 500, 366, screens), (TPlace{100, 50}));
-  EXPECT_EQ(WindowPlaceOnScreen({900, 900}, 500, 366, {{0, 0, 550, 400}}), (TPlace{50, 34}));
+  for (TPlace kept : {TPlace{2500, 900}, TPlace{1850, 10}})
+    EXPECT_EQ(WindowPlaceOnScreen(kept, 500, 366, screens), kept);
   constexpr int most = std::numeric_limits<int>::max();  // hand-edited, at the edge of the range
-  EXPECT_EQ(WindowPlaceOnScreen({most, most}, 500, 366, screens), (TPlace{100, 50}));
-  EXPECT_EQ(WindowPlaceOnScreen({-most - 1, 0}, 500, 366, screens), (TPlace{100, 50}));
+  for (TPlace lost : {TPlace{5000, 200}, {300, -40}, {-480, 200}, {most, most}, {-most - 1, 0}})
+    EXPECT_EQ(WindowPlaceOnScreen(lost, 500, 366, screens), (TPlace{100, 50}));
+  EXPECT_EQ(WindowPlaceOnScreen({900, 900}, 500, 366, {{0, 0, 550, 400}}), (TPlace{50, 34}));
 }
 
 }  // namespace

@@ -112,7 +112,7 @@ TEST_F(LevelFileTest, AFailedSaveKeepsTheFileAndTheChanges) {
 
   SaveLevelFile(Levels, board, psEditing, Dir / "no-such-dir/gurx.dat", lgEnglish, Host);
   EXPECT_EQ(Host.Texts.back(), "Cannot create GURX.DAT.");
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Dir.Path()), {}), 1);
+  EXPECT_EQ(Dir.FileCount(), 1);
 }
 
 }  // namespace

@@ -43,7 +43,7 @@ TEST(SavedGame, FailuresLeaveEverythingAsItWas) {
   EXPECT_FALSE(WriteSavedGameFile(dir / "a?.gxs", results, 1));
   EXPECT_FALSE(WriteSavedGameFile(dir / "no/dir.gxs", results, 1));
   EXPECT_EQ(ReadBytes(dir / "old.gxs"), (std::vector<std::uint8_t>{1, 0, 0, 0}));
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
+  EXPECT_EQ(dir.FileCount(), 1);
 }
 
 TEST(Results, InsertAndDeleteKeepEachResultWithItsLevel) {

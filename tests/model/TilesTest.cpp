@@ -21,11 +21,8 @@ TEST(ConnTable, FollowsTheRotationRuleForEveryCode) {
 }
 
 TEST(Cells, IndexRunsColumnByColumn) {
-  EXPECT_EQ(CellIndex({1, 1}), 0u);
   EXPECT_EQ(CellIndex({1, 8}), 7u);
-  EXPECT_EQ(CellIndex({2, 1}), 8u);
   EXPECT_EQ(CellIndex({3, 5}), 20u);
-  EXPECT_EQ(CellIndex({10, 8}), 79u);
   for (std::size_t i = 0; i < CellCount; ++i) EXPECT_EQ(CellIndex(CellAt(i)), i);
   EXPECT_EQ(Neighbour({3, 5}, dirUp), (TCell{3, 4}));
   EXPECT_EQ(Neighbour({3, 5}, dirLeft), (TCell{2, 5}));

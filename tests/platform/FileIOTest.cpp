@@ -14,11 +14,6 @@ namespace {
 
 const std::vector<std::uint8_t> Old{1, 2, 3};
 
-std::size_t FilesIn(const TTempDir& dir) {
-  return static_cast<std::size_t>(
-      std::distance(std::filesystem::directory_iterator(dir.Path()), {}));
-}
-
 TEST(AtomicWrite, ReplacesTheFileKeepingItsModeAndLinks) {
   TTempDir dir;
   WriteBytes(dir / "real", Old);
@@ -32,7 +27,7 @@ TEST(AtomicWrite, ReplacesTheFileKeepingItsModeAndLinks) {
   struct stat info {};
   ::stat((dir / "real").c_str(), &info);
   EXPECT_EQ(info.st_mode & 0777, 0640u);
-  EXPECT_EQ(FilesIn(dir), 2u);
+  EXPECT_EQ(dir.FileCount(), 2);
 }
 
 TEST(AtomicWrite, AFullDiskLeavesTheOldFileAndNoTemporaryFile) {
@@ -51,7 +46,7 @@ TEST(AtomicWrite, AFullDiskLeavesTheOldFileAndNoTemporaryFile) {
   ::waitpid(child, &status, 0);
   EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the write claimed success";
   EXPECT_EQ(ReadBytes(dir / "f"), Old);
-  EXPECT_EQ(FilesIn(dir), 1u);
+  EXPECT_EQ(dir.FileCount(), 1);
 }
 
 TEST(AtomicWrite, RefusesWriteProtectedFilesAndMissingDirectories) {
@@ -61,7 +56,7 @@ TEST(AtomicWrite, RefusesWriteProtectedFilesAndMissingDirectories) {
   EXPECT_FALSE(WriteFileAtomically(dir / "f", std::vector<std::uint8_t>{4}));
   EXPECT_EQ(ReadBytes(dir / "f"), Old);
   EXPECT_FALSE(WriteFileAtomically(dir / "missing/f", Old));
-  EXPECT_EQ(FilesIn(dir), 1u);
+  EXPECT_EQ(dir.FileCount(), 1);
 }
 
 TEST(ReadHead, ReadsRegularFilesOnly) {

@@ -11,10 +11,9 @@
 namespace {
 
 TEST(Wildcards, MatchLikeAFileSearch) {
-  EXPECT_TRUE(MatchesWildcard("*.gxs", "noname.gxs"));
-  EXPECT_TRUE(MatchesWildcard("*.gxs", ".gxs"));
-  EXPECT_TRUE(MatchesWildcard("a?c*", "abc"));
-  EXPECT_TRUE(MatchesWildcard("*a*b*", "xxaxxbxx"));
+  for (auto [pattern, name] : {std::pair{"*.gxs", "noname.gxs"}, {"*.gxs", ".gxs"}, {"a?c*", "abc"},
+                               {"*a*b*", "xxaxxbxx"}})
+    EXPECT_TRUE(MatchesWildcard(pattern, name)) << pattern << " " << name;
   EXPECT_FALSE(MatchesWildcard("*.gxs", "noname.gxs.bak"));
   EXPECT_FALSE(MatchesWildcard("a?c", "ac"));
   EXPECT_FALSE(MatchesWildcard(std::string(40, '*') + "b", std::string(5000, 'a')));

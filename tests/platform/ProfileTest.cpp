@@ -35,12 +35,9 @@ TEST(ProfileRead, SurvivesOddFiles) {
 }
 
 TEST(ProfileRead, IntegersAreDecimalOrLongHex) {
-  EXPECT_EQ(ParseProfileInteger("42"), 42);
-  EXPECT_EQ(ParseProfileInteger("-1"), -1);
-  EXPECT_EQ(ParseProfileInteger("+7"), 7);
-  EXPECT_EQ(ParseProfileInteger("0x1"), 1);
-  EXPECT_EQ(ParseProfileInteger("0X1f"), 31);
-  EXPECT_EQ(ParseProfileInteger("0x7FFFFFFF"), 2147483647);
+  const std::pair<const char*, int> good[] = {
+      {"42", 42}, {"-1", -1}, {"+7", 7}, {"0x1", 1}, {"0X1f", 31}, {"0x7FFFFFFF", 2147483647}};
+  for (const auto& [text, value] : good) EXPECT_EQ(ParseProfileInteger(text), value) << text;
   for (const char* bad :
        {"", "0x", "0xZZ", "-0x10", "0x-5", "99999999999", "0xFFFFFFFF", "12a", "abc", "+-3", " "})
     EXPECT_EQ(ParseProfileInteger(bad), std::nullopt) << bad;
@@ -57,11 +54,6 @@ TEST(ProfileFile, MissingFilesSectionsAndKeysGiveTheDefault) {
   EXPECT_EQ(ReadProfileString(dir / "s.ini", "G", "long", ""), longValue.substr(0, 1023));
 }
 
-std::string Text(const std::string& path) {
-  const auto bytes = ReadBytes(path);
-  return {bytes.begin(), bytes.end()};
-}
-
 TEST(ProfileWrite, ChangesExactlyOneLine) {
   TTempDir dir;
   const std::string path = dir / "quillcase.ini";
@@ -70,7 +62,7 @@ TEST(ProfileWrite, ChangesExactlyOneLine) {
       "[Gurgelix]\r\nmode=1\r\nlevel=4\r\n\r\n[Fonts]\r\nsize=8";
   WriteBytes(path, {before.begin(), before.end()});
   ASSERT_TRUE(WriteProfileString(path, "gurgelix", "LEVEL", "17"));
-  EXPECT_EQ(Text(path),
+  EXPECT_EQ(ReadText(path),
             "; other programs live here too\r\n[Desktop]\r\nWallpaper=c:\\x,y\r\n\r\n"
             "[Gurgelix]\r\nmode=1\r\nLEVEL=17\r\n\r\n[Fonts]\r\nsize=8");
 }
@@ -81,12 +73,12 @@ TEST(ProfileWrite, AddsKeysSectionsAndFiles) {
   ASSERT_TRUE(WriteProfileString(path, "Gurgelix", "mode", "2"));
   ASSERT_TRUE(WriteProfileString(path, "Gurgelix", "save", "/tmp/a.gxs"));
   ASSERT_TRUE(WriteProfileString(path, "Other", "x", "1"));
-  EXPECT_EQ(Text(path), "[Gurgelix]\nmode=2\nsave=/tmp/a.gxs\n[Other]\nx=1\n");
+  EXPECT_EQ(ReadText(path), "[Gurgelix]\nmode=2\nsave=/tmp/a.gxs\n[Other]\nx=1\n");
 
   WriteBytes(dir / "a.ini", {'[', 'G', ']', '\n', 'k', '=', '1', '\n', '\n', '[', 'H', ']'});
   ASSERT_TRUE(WriteProfileString(dir / "a.ini", "G", "n", "2"));  // lands in its section
   ASSERT_TRUE(WriteProfileString(dir / "a.ini", "H", "m", "3"));  // no final line break
-  EXPECT_EQ(Text(dir / "a.ini"), "[G]\nk=1\nn=2\n\n[H]\nm=3\n");
+  EXPECT_EQ(ReadText(dir / "a.ini"), "[G]\nk=1\nn=2\n\n[H]\nm=3\n");
 }
 
 TEST(ProfileWrite, RefusesWhatWouldDamageTheFile) {
@@ -97,7 +89,7 @@ TEST(ProfileWrite, RefusesWhatWouldDamageTheFile) {
   EXPECT_FALSE(WriteProfileString(dir.Path().string(), "G", "k", "1"));  // a directory
   WriteBytes(dir / "file", {1});
   EXPECT_FALSE(WriteProfileString(dir / "file/s.ini", "G", "k", "1"));  // parent is a file
-  EXPECT_EQ(Text(path), "[G]\n");
+  EXPECT_EQ(ReadText(path), "[G]\n");
 }
 
 }  // namespace

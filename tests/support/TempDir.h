@@ -22,6 +22,9 @@ class TTempDir {
   }
   std::string operator/(const std::string& name) const { return (path_ / name).string(); }
   const std::filesystem::path& Path() const { return path_; }
+  std::ptrdiff_t FileCount() const {
+    return std::distance(std::filesystem::directory_iterator(path_), {});
+  }
 
  private:
   std::filesystem::path path_;
@@ -36,4 +39,9 @@ inline void WriteBytes(const std::string& path, const std::vector<std::uint8_t>&
 inline std::vector<std::uint8_t> ReadBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline std::string ReadText(const std::string& path) {
+  const auto bytes = ReadBytes(path);
+  return {bytes.begin(), bytes.end()};
 }

@@ -44,10 +44,6 @@ struct MainWindow : ::testing::Test {
   }
   QWidget* Board() const { return Window->childAt(StartCell() + QPoint(0, 33)); }
   QToolButton* Button(const char* name) const { return Window->findChild<QToolButton*>(name); }
-  std::string Settings() const {
-    const auto bytes = ReadBytes(Dir / "quillcase.ini");
-    return {bytes.begin(), bytes.end()};
-  }
 };
 
 TEST_F(MainWindow, StartsTheRememberedLevelAndShowsItsWater) {
@@ -173,7 +169,7 @@ TEST_F(MainWindow, ClosingThePaletteRemembersItsPlace) {
   ASSERT_TRUE(palette);
   palette->move(321, 234);
   palette->close();
-  EXPECT_NE(Settings().find("eleft=321\netop=234\n"), std::string::npos);
+  EXPECT_NE(ReadText(Dir / "quillcase.ini").find("eleft=321\netop=234\n"), std::string::npos);
 }
 
 // What a screen reader hears: each event with the name of its object.
