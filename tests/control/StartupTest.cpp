@@ -1,6 +1,9 @@
 #include <sys/stat.h>
 
+#include <limits>
+
 #include "control/GameFixture.h"
+#include "control/Settings.h"
 
 namespace {
 
@@ -184,6 +187,42 @@ TEST_F(GameTest, AnInstalledGameSavesEditsToThePlayersOwnFile) {
   game.SaveLevels();
   EXPECT_EQ(window.Events.back(), "message Cannot create GURX.DAT.");
   EXPECT_EQ(ReadBytes(Dir / "gurx.dat"), shipped);
+}
+
+// The other defaults show in the game's first start.
+TEST_F(GameTest, SettingsReadBackWhatWasWrittenOrTheirDefault) {
+  const TSettings settings(SettingsPath);
+  EXPECT_TRUE(settings.ReadBoolean(TSettingKey::Sound));
+  EXPECT_EQ(settings.ReadInteger(TSettingKey::EditorLeft, 640), 640);
+  EXPECT_THROW(settings.ReadBoolean(TSettingKey::Mode), std::logic_error);
+  ASSERT_TRUE(settings.WriteInteger(TSettingKey::Left, -300));
+  ASSERT_TRUE(settings.WriteBoolean(TSettingKey::Sound, false));
+  ASSERT_TRUE(settings.WriteString(TSettingKey::Save, "/home/p/My Games/a=b;c.gxs"));
+  EXPECT_EQ(settings.ReadInteger(TSettingKey::Left), -300);
+  EXPECT_FALSE(settings.ReadBoolean(TSettingKey::Sound));
+  EXPECT_EQ(settings.ReadString(TSettingKey::Save), "/home/p/My Games/a=b;c.gxs");
+  WriteSettings("[gurgelix]\nlevel=seven\nsound=5\nmode=0x\n");  // edited by hand
+  EXPECT_EQ(settings.ReadInteger(TSettingKey::Level), 1);
+  EXPECT_TRUE(settings.ReadBoolean(TSettingKey::Sound));
+  EXPECT_EQ(settings.ReadInteger(TSettingKey::Mode), gmChallenge);
+}
+
+TEST(SettingsRanges, ModeAndLevelAreBroughtIntoRange) {
+  EXPECT_EQ(ModeInRange(2), gmEditor);
+  EXPECT_EQ(ModeInRange(3), gmChallenge);
+  EXPECT_EQ(ModeInRange(-1), gmChallenge);
+  EXPECT_EQ(LevelInRange(0, 200), 1);
+  EXPECT_EQ(LevelInRange(250, 200), 200);
+}
+
+TEST(SettingsRanges, TheWindowStaysReachable) {
+  const std::vector<TRect> screens{{0, 0, 1920, 1080}, {1920, 0, 1280, 1024}};
+  for (TPlace kept : {TPlace{2500, 900}, TPlace{1850, 10}})
+    EXPECT_EQ(WindowPlaceOnScreen(kept, 500, 366, screens), kept);
+  constexpr int most = std::numeric_limits<int>::max();  // hand-edited, at the edge of the range
+  for (TPlace lost : {TPlace{5000, 200}, {300, -40}, {-480, 200}, {most, most}, {-most - 1, 0}})
+    EXPECT_EQ(WindowPlaceOnScreen(lost, 500, 366, screens), (TPlace{100, 50}));
+  EXPECT_EQ(WindowPlaceOnScreen({900, 900}, 500, 366, {{0, 0, 550, 400}}), (TPlace{50, 34}));
 }
 
 }  // namespace
