@@ -92,21 +92,4 @@ TEST_F(GameTest, NewGameInChallengeAsksForTheGameThenTheLevel) {
   EXPECT_FALSE(Data.LevelTouched);
 }
 
-TEST_F(GameTest, LeavingTheEditorByTheBarAsksToTakeTheChanges) {
-  StartUp(3);
-  Game.OptionBtnClick();  // editor
-  Data.Board.Tile({5, 5}) = 5;
-  Data.LevelTouched = true;
-  Window.Answers[TDialog::TakeChanges] = {mrCancel};
-  Window.Take();
-  Bar.SetPosition(1);
-  EXPECT_EQ(Dialogs(), Strings{"dialog TakeChanges"});
-  EXPECT_EQ(Data.CurrentLevel, 3);
-  EXPECT_EQ(Data.Levels[1].Tiles[CellIndex({5, 5})], 0);
-  Data.Board.Tile({5, 5}) = 5;
-  Data.LevelTouched = true;
-  Bar.SetPosition(3);  // agreed this time
-  EXPECT_EQ(Data.Levels[3].Tiles[CellIndex({5, 5})], 5);
-}
-
 }  // namespace

@@ -48,14 +48,6 @@ TEST_F(GameTest, AWildcardNameIsAskedAboutButNeverCreated) {
   EXPECT_EQ(Data.GameFileName, "");
 }
 
-TEST_F(GameTest, AFailedSaveThatClosesTheGameLeavesTheClockOff) {
-  StartUp(3);
-  Window.SaveAnswers = {{mrOk, Dir / "missing-dir", "x"}};
-  Game.SaveBtnClick();  // fails, closes, and the shut-down offers the save again
-  EXPECT_TRUE(Window.Closed);
-  EXPECT_FALSE(Window.ClockOn);
-}
-
 TEST_F(GameTest, LoadingReplacesTheResults) {
   WriteBytes(Dir / "sunday.gxs", {9, 0, 0, 0, 8, 0, 0, 0});
   StartUp(3);

@@ -212,6 +212,7 @@ TEST_F(EditorTest, LeavingAnEditedLevelAsksToTakeTheChanges) {
   Window.Take();
   Bar.SetPosition(2);  // level 2, edits dropped
   EXPECT_EQ(Dialogs(), Strings{"dialog TakeChanges"});
+  EXPECT_EQ(Data.CurrentLevel, 2);
   EXPECT_EQ(Data.Levels[1].Tiles[CellIndex({6, 6})], 0);
   Right(6, 6);
   Game.OptionBtnClick();  // to practice, edits taken

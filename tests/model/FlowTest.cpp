@@ -55,18 +55,12 @@ TEST(Flood, StartCellIsWetWhateverItHolds) {
   EXPECT_EQ(WetCells("\n\n\n...#─", {4, 4}), (std::vector<TCell>{{4, 4}}));
 }
 
-TEST(Flood, NeedsFacingOpeningsOnBothSides) {
+TEST(Flood, NeedsFacingOpeningsOnBothSidesAndWetsEachTileOnce) {
   EXPECT_EQ(Flooded("╶╴", {1, 1}), Picture("╺╸"));
   EXPECT_EQ(Flooded("╶╵", {1, 1}), Picture("╺╵"));    // the second opens up
   EXPECT_EQ(Flooded("╶.╴", {1, 1}), Picture("╺.╴"));  // facing across an empty cell
-}
-
-TEST(Flood, OpeningsTowardTheEdgeAreDeadEnds) {
   // A cross in the corner: its openings off the board change nothing.
   EXPECT_EQ(Flooded("........╶┼\n.........╵", {10, 1}), Picture("........╺╋\n.........╹"));
-}
-
-TEST(Flood, ARingAndABranchAreWetOnce) {
   EXPECT_EQ(Flooded("┌┐\n└┤\n.╵", {2, 3}), Picture("┏┓\n┗┫\n.╹"));
   EXPECT_EQ(WetCells("┌┐\n└┤\n.╵", {2, 3}).size(), 5u);
 }
@@ -78,9 +72,7 @@ TEST(Solved, EveryTileMustShowWater) {
   EXPECT_TRUE(IsSolved(joined, psSolved));
   EXPECT_FALSE(IsSolved(joined, psEditing));
   EXPECT_TRUE(IsSolved(BoardFromText("", {1, 1}), psRunning));  // no tiles at all
-}
-
-TEST(Solved, APieceWithoutOpeningsBlocksUnlessItIsTheStart) {
+  // A piece without openings blocks, unless it is the start.
   EXPECT_FALSE(IsSolved(BoardFromText("╺╸\n\n\n\n....#", {1, 1}), psRunning));
   TBoard alone = BoardFromText("\n\n\n\n....#", {5, 5});
   ComputeFlow(alone);

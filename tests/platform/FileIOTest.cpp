@@ -49,16 +49,6 @@ TEST(AtomicWrite, AFullDiskLeavesTheOldFileAndNoTemporaryFile) {
   EXPECT_EQ(dir.FileCount(), 1);
 }
 
-TEST(AtomicWrite, RefusesWriteProtectedFilesAndMissingDirectories) {
-  TTempDir dir;
-  WriteBytes(dir / "f", Old);
-  ::chmod((dir / "f").c_str(), 0444);
-  EXPECT_FALSE(WriteFileAtomically(dir / "f", std::vector<std::uint8_t>{4}));
-  EXPECT_EQ(ReadBytes(dir / "f"), Old);
-  EXPECT_FALSE(WriteFileAtomically(dir / "missing/f", Old));
-  EXPECT_EQ(dir.FileCount(), 1);
-}
-
 TEST(ReadHead, ReadsRegularFilesOnly) {
   TTempDir dir;
   WriteBytes(dir / "f", std::vector<std::uint8_t>(10, 5));

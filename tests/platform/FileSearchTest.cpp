@@ -11,7 +11,9 @@
 namespace {
 
 TEST(Wildcards, MatchLikeAFileSearch) {
-  for (auto [pattern, name] : {std::pair{"*.gxs", "noname.gxs"}, {"*.gxs", ".gxs"}, {"a?c*", "abc"},
+  for (auto [pattern, name] : {std::pair{"*.gxs", "noname.gxs"},
+                               {"*.gxs", ".gxs"},
+                               {"a?c*", "abc"},
                                {"*a*b*", "xxaxxbxx"}})
     EXPECT_TRUE(MatchesWildcard(pattern, name)) << pattern << " " << name;
   EXPECT_FALSE(MatchesWildcard("*.gxs", "noname.gxs.bak"));

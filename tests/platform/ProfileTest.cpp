@@ -35,8 +35,8 @@ TEST(ProfileRead, SurvivesOddFiles) {
 }
 
 TEST(ProfileRead, IntegersAreDecimalOrLongHex) {
-  const std::pair<const char*, int> good[] = {
-      {"42", 42}, {"-1", -1}, {"+7", 7}, {"0x1", 1}, {"0X1f", 31}, {"0x7FFFFFFF", 2147483647}};
+  const std::pair<const char*, int> good[] = {{"42", 42}, {"-1", -1},   {"+7", 7},
+                                              {"0x1", 1}, {"0X1f", 31}, {"0x7FFFFFFF", 2147483647}};
   for (const auto& [text, value] : good) EXPECT_EQ(ParseProfileInteger(text), value) << text;
   for (const char* bad :
        {"", "0x", "0xZZ", "-0x10", "0x-5", "99999999999", "0xFFFFFFFF", "12a", "abc", "+-3", " "})

@@ -25,7 +25,7 @@ class TFakeGameWindow : public TGameWindow, public TClock {
 
   bool ClockOn = false, SoundIsOn = false, ArtworkLoads = true, Closed = false, Terminated = false;
   std::string Title;
-  int GaugeMaximum = 0, GaugeProgress = 0, BarPosition = 0, BarMaximum = 0, FlowAnimations = 0;
+  int GaugeProgress = 0, BarPosition = 0, BarMaximum = 0, FlowAnimations = 0;
   TDisplayDigits TimeDigits, LevelDigits;
   bool SolvedMark = false;
   std::optional<TCell> Cursor;
@@ -46,10 +46,7 @@ class TFakeGameWindow : public TGameWindow, public TClock {
     SolvedMark = solved;
   }
   void SetTitle(const std::string& title) override { Title = title; }
-  void SetGauge(int maximum, int progress) override {
-    GaugeMaximum = maximum;
-    GaugeProgress = progress;
-  }
+  void SetGauge(int, int progress) override { GaugeProgress = progress; }
   void SetHint(TControl control, const std::string& hint) override { Hints[control] = hint; }
   void SetCaption(TControl control, const std::string& text) override { Captions[control] = text; }
   void SetVisible(TControl control, bool visible) override { Visible[control] = visible; }
