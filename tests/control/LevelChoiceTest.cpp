@@ -22,7 +22,7 @@ TEST_F(GameTest, LevelBarRunsReversedAndStartsAtEveryChange) {
   EXPECT_EQ(Window.FlowAnimations, animationsBefore);
 }
 
-TEST_F(GameTest, UnsolvedLevelButtonsSkipSolvedLevelsAndWrap) {
+TEST_F(GameTest, UnsolvedLevelButtonsSkipSolvedLevelsWrapAndAsk) {
   StartUp(10);
   Bar.SetPosition(2);  // level 9
   for (int level : {10, 1}) Data.Results[level] = 20;
@@ -37,10 +37,9 @@ TEST_F(GameTest, UnsolvedLevelButtonsSkipSolvedLevelsAndWrap) {
   Game.sUpBtnClick();  // only the current level is unsolved
   Game.sDownBtnClick();
   EXPECT_TRUE(Window.Take().empty());
-}
 
-TEST_F(GameTest, UnsolvedLevelButtonStartsTwiceAndAsksTwice) {
-  StartUp(10);
+  // On a touched level the button starts twice, and asks twice.
+  Data.Results.ClearLevels(10);
   Touch();
   Window.Answers[TDialog::GiveUpLevel] = {mrNo, mrNo};
   Window.Take();

@@ -79,14 +79,4 @@ TEST_F(GameTest, AFailedLoadSaysWhichFileAndOffersToClose) {
   EXPECT_EQ(Data.Results[2], 6);
 }
 
-TEST_F(GameTest, TheEditorsSaveButtonWritesTheLevelFile) {
-  StartUp(3);
-  Game.OptionBtnClick();  // editor
-  Data.Board.Tile({4, 4}) = 5;
-  Data.LevelsChanged = true;
-  Game.SaveBtnClick();
-  EXPECT_EQ(ReadBytes(Dir / "gurx.dat")[CellIndex({4, 4})], 5);
-  EXPECT_FALSE(Data.LevelsChanged);
-}
-
 }  // namespace

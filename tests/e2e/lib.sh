@@ -78,12 +78,6 @@ start_game() {
   game=$!
 }
 
-# A remembered game: the settings name a saved game of 200 results of 9 s.
-remember_game() {
-  head -c 800 /dev/zero | tr '\0' '\011' >"$HOME/old.gxs"
-  printf '[Gurgelix]\ntongue=0\nsave=%s\n%s' "$HOME/old.gxs" "$1" >"$settings"
-}
-
 ended() { ! kill -0 "$game" 2>/dev/null; }
 
 # Waits for the game to end and fails unless it ended cleanly: status 0 and

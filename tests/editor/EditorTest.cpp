@@ -105,7 +105,7 @@ TEST_F(EditorTest, BlockBrushesPaintThreeByThreeCutAtTheEdges) {
   EXPECT_TRUE(Data.LevelTouched);
 }
 
-TEST_F(EditorTest, TheScrambleWalksThirtyThreeMovesAlongThePipes) {
+TEST_F(EditorTest, TheScrambleWalksAlongThePipes) {
   // A ring of four elbows with a straight tail: the walk can always go on.
   WriteLevels(1);
   StartUp(1);
@@ -247,7 +247,7 @@ TEST_F(EditorTest, AuthoredLevelsSaveToTheLevelFile) {
   EXPECT_EQ(TileCount(read.Levels[2]), 1);
 }
 
-TEST(Palette, PixelsChooseBrushesAndTheCrossMarksThem) {
+TEST(Palette, PixelsChooseBrushesTheCrossMarksThemAndThePlaceIsKept) {
   EXPECT_EQ(BrushAtPixel(100, 40), 10);
   EXPECT_EQ(BrushAtPixel(287, 287), 63);
   EXPECT_EQ(BrushAtPixel(400, -5), 7);
@@ -256,9 +256,8 @@ TEST(Palette, PixelsChooseBrushesAndTheCrossMarksThem) {
   EXPECT_EQ(lines[0].Y1, 42);
   EXPECT_EQ(lines[1].X2, 102);
   EXPECT_EQ(lines[1].Y2, 42);
-}
 
-TEST(Palette, OpensBesideTheMainWindowUnlessItWasMoved) {
+  // It opens beside the main window, unless it was moved.
   TTempDir dir;
   const TSettings settings(dir / "s.ini");
   const std::vector<TRect> screens{{0, 0, 1920, 1080}};

@@ -67,14 +67,11 @@ const TUnsolvable Unsolvables[] = {
     {"an end that can only be entered through an end it strands", "┌╴\n└╵\n"},
 };
 
-TEST(Solver, ProvesLevelsUnsolvableForEachReason) {
+TEST(Solver, ProvesLevelsUnsolvableForEachReasonAndSolvesLookAlikes) {
   for (const TUnsolvable& level : Unsolvables) {
     const TBoard board = BoardFromText(level.Picture, {1, 1});
     EXPECT_EQ(SolveBoard(board, Boards(1'000'000)).Verdict, TVerdict::Unsolvable) << level.Why;
   }
-}
-
-TEST(Solver, SolvesWhatLooksAlikeButCanBeSolved) {
   // The stranding end and the elbow above, each changed a little.
   for (const char* picture : {"┌╴\n└╴\n", "╶┤╴\n", "╶╴\n"}) {
     const TBoard board = BoardFromText(picture, {1, 1});

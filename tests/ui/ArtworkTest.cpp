@@ -83,7 +83,7 @@ TEST_F(RendererTest, TwiceTheScaleTakesTheLargeSheets) {
   EXPECT_EQ(cell({3, 3}), art::BackgroundSheet().copy(0, 36, 36, 36).scaled(72, 72));  // no @2x
 }
 
-TEST_F(RendererTest, WetTilesGetTheirMarkAndTheEditorsStartAnother) {
+TEST_F(RendererTest, WetTilesGetTheirMarkTheEditorsStartAnotherAndTheFlowItsPhases) {
   Board.Tile({1, 1}) = 11;
   Board.Tile({2, 1}) = 11;
   Board.SourceCol = Board.SourceRow = 1;
@@ -95,12 +95,10 @@ TEST_F(RendererTest, WetTilesGetTheirMarkAndTheEditorsStartAnother) {
   Renderer.DrawAllCells(Board, psEditing);
   EXPECT_EQ(CellPicture({1, 1}).pixel(13, 18), art::WaterSheet().pixel(84 + 1, 6));
   EXPECT_EQ(CellPicture({1, 1}).pixel(0, 0), wet.pixel(0, 0));  // only the mark changed
-}
 
-TEST_F(RendererTest, FlowPhasesFillAndDryTheChangedCells) {
+  // The flow's phases fill and dry the cells that changed.
   Board.Tile({1, 1}) = 1;
   Board.Tile({2, 1}) = 17;
-  Board.ShownFlow[CellIndex({1, 1})] = 1;
   Board.NewFlow[CellIndex({2, 1})] = 1;
   const QImage water = art::WaterSheet();
   for (int phase = 0; phase < 6; ++phase) {
