@@ -40,25 +40,19 @@ TEST_F(LevelFileTest, EveryStartedRecordIsALevel) {
   EXPECT_EQ(std::memcmp(&Levels.Levels[1], &empty, LevelRecSize), 0);
 }
 
-TEST_F(LevelFileTest, ATrailingPieceStartsAnEmptyLevel) {
+// A trailing piece starts an empty level; its bad bytes are made valid.
+TEST_F(LevelFileTest, ATrailingPieceStartsAnEmptyLevelMadeValid) {
   auto bytes = RecordBytes(2);
   for (int b = 2; b < 12; ++b) bytes.push_back(static_cast<std::uint8_t>(b));
+  bytes.push_back(0xFF);
   EXPECT_EQ(Read(bytes), 3);
   const TLevelRec& third = Levels.Levels[3];
   for (std::size_t i = 0; i < 10; ++i) EXPECT_EQ(third.Tiles[i], i + 2);
-  EXPECT_EQ(third.Tiles[10], 0);
+  EXPECT_EQ(third.Tiles[10], 31);
+  EXPECT_EQ(third.Tiles[11], 0);
   EXPECT_EQ(third.Backgrounds[0], bgDefault);
   EXPECT_EQ(third.SourceCol, 1);
   EXPECT_EQ(third.SourceRow, 1);
-}
-
-TEST_F(LevelFileTest, BadBytesAreMadeValid) {
-  std::vector<std::uint8_t> bytes(LevelRecSize, 0xFF);
-  EXPECT_EQ(Read(bytes), 1);
-  const TLevelRec& rec = Levels.Levels[1];
-  EXPECT_EQ(rec.Tiles[79], 31);
-  EXPECT_EQ(rec.SourceCol, 10);
-  EXPECT_EQ(rec.SourceRow, 8);
 }
 
 TEST_F(LevelFileTest, MissingOrUnreadableFilesAreReportedInTheLanguage) {

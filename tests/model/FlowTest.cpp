@@ -49,13 +49,11 @@ TEST(BoardPicture, ReadsBackWhatItDraws) {
   EXPECT_THROW(BoardFromText("...........", {1, 1}), std::invalid_argument);  // 11 columns
 }
 
-TEST(Flood, StartCellIsWetWhateverItHolds) {
+TEST(Flood, TheStartIsWetWhateverItHoldsAndWaterNeedsFacingOpenings) {
   EXPECT_EQ(WetCells("", {4, 4}), (std::vector<TCell>{{4, 4}}));
   // A piece without openings at the start is wet but leads nowhere.
   EXPECT_EQ(WetCells("\n\n\n...#─", {4, 4}), (std::vector<TCell>{{4, 4}}));
-}
-
-TEST(Flood, NeedsFacingOpeningsOnBothSidesAndWetsEachTileOnce) {
+  // Water passes only between facing openings, and wets each tile once.
   EXPECT_EQ(Flooded("╶╴", {1, 1}), Picture("╺╸"));
   EXPECT_EQ(Flooded("╶╵", {1, 1}), Picture("╺╵"));    // the second opens up
   EXPECT_EQ(Flooded("╶.╴", {1, 1}), Picture("╺.╴"));  // facing across an empty cell
@@ -106,32 +104,24 @@ TEST(Turning, FramesEndOnTheRestingPictureOfTheNewRotation) {
   }
 }
 
-TEST(Press, OnlyATileThatShowsWaterTakesAPress) {
-  TBoard board = Playing("╶─╴\n\n\n\n\n.....┼", {1, 1});
-  const TBoard before = board;
-  EXPECT_FALSE(Press(board, TMouseButton::Left, {8, 8}));  // empty
-  EXPECT_FALSE(Press(board, TMouseButton::Left, {6, 6}));  // dry
-  EXPECT_EQ(board.Tiles, before.Tiles);
-  EXPECT_EQ(board.Source(), before.Source());
-}
-
+// Only a tile that shows water takes a press.
 TEST(Press, TurnMovesTheFloodStartAndDriesWhatItCutsOff) {
   TBoard board = Playing("╶─╴", {1, 1});
   EXPECT_EQ(BoardText(board), Picture("╺━╸"));
+  EXPECT_FALSE(Press(board, TMouseButton::Left, {8, 8}));  // empty
   const auto press = Press(board, TMouseButton::Left, {2, 1});
   ASSERT_TRUE(press && press->Turn);
   EXPECT_EQ(press->Turn->Cell, (TCell{2, 1}));
   EXPECT_EQ(board.Source(), (TCell{2, 1}));
-  EXPECT_EQ(BoardText(board), Picture("╶┃╴"));  // the level's own start dried up
-  EXPECT_FALSE(Press(board, TMouseButton::Left, {1, 1}));
-}
+  EXPECT_EQ(BoardText(board), Picture("╶┃╴"));             // the level's own start dried up
+  EXPECT_FALSE(Press(board, TMouseButton::Left, {1, 1}));  // dry now
 
-TEST(Press, TurningACrossChangesNoWater) {
-  TBoard board = Playing("┼╴\n\n\n\n....─", {1, 1});
-  const auto press = PressInPlay(board, TMouseButton::Right, {1, 1});
-  ASSERT_TRUE(press && press->Turn);
+  // Turning a cross changes no water.
+  board = Playing("┼╴\n\n\n\n....─", {1, 1});
+  const auto cross = PressInPlay(board, TMouseButton::Right, {1, 1});
+  ASSERT_TRUE(cross && cross->Turn);
   EXPECT_EQ(board.Tile({1, 1}), MakeTileCode(3, tkCross));
-  EXPECT_EQ(press->Turn->Frames, (std::array<int, 3>{11, 10, 9}));
+  EXPECT_EQ(cross->Turn->Frames, (std::array<int, 3>{11, 10, 9}));
   EXPECT_FALSE(FlowChanged(board));
 }
 

@@ -25,14 +25,9 @@ TEST(ModalWindows, AnswerAsTheDesktopsDialogsDid) {
   EXPECT_EQ(question.exec(), mrCancel);
   WhenModal([](QWidget* w) { Type(w, Qt::Key_Return); });  // the default button
   EXPECT_EQ(question.exec(), mrYes);
-  WhenModal([](QWidget* w) {  // the focused button answers Return and Space
+  WhenModal([](QWidget* w) {  // the focused button answers Return
     Type(w, Qt::Key_Tab);
     Type(w, Qt::Key_Return);
-  });
-  EXPECT_EQ(question.exec(), mrNo);
-  WhenModal([](QWidget* w) {
-    Type(w, Qt::Key_Tab);
-    Type(w, Qt::Key_Space);
   });
   EXPECT_EQ(question.exec(), mrNo);
   EXPECT_EQ(Child<QPushButton>(&question)->text(), "Ja");
