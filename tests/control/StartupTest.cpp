@@ -116,18 +116,13 @@ TEST_F(GameTest, ShutDownAsksInOrderAndWritesEverySetting) {
                 Dir / "first.gxs" + "\n");
 }
 
-TEST_F(GameTest, RefusingToCloseKeepsTheClockRunning) {
+TEST_F(GameTest, RefusingToCloseKeepsTheClockAndAFailedSaveAtExitEndsWithoutASecondClose) {
   StartUp();
-  Window.Answers[TDialog::EndGame] = {mrNo};
+  Window.Answers[TDialog::EndGame] = {mrNo, mrCancel};  // then the close box
   Game.ExitBtnClick();
   EXPECT_FALSE(Window.Closed);
   EXPECT_TRUE(Window.ClockOn);
-  Window.Answers[TDialog::EndGame] = {mrCancel};  // the close box
   EXPECT_FALSE(Game.CloseRequested());
-}
-
-TEST_F(GameTest, AFailedSaveAtExitEndsWithoutASecondClose) {
-  StartUp();
   Window.SaveAnswers = {{mrOk, Dir / "missing-dir", "x"}};
   Window.Take();
   Game.ExitBtnClick();

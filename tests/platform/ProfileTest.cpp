@@ -41,7 +41,7 @@ TEST(ProfileRead, IntegersAreDecimalOrLongHex) {
     EXPECT_EQ(ParseProfileInteger(bad), std::nullopt) << bad;
 }
 
-TEST(ProfileFile, MissingFilesSectionsAndKeysGiveTheDefaultAndValuesAreCut) {
+TEST(ProfileFile, DefaultsForWhatIsMissingLongValuesCutAndDamageRefused) {
   TTempDir dir;
   EXPECT_EQ(ReadProfileInteger(dir / "none.ini", "Gurgelix", "mode", 1), 1);
   EXPECT_EQ(ReadProfileString(dir.Path().string(), "Gurgelix", "save", "d"), "d");
@@ -50,6 +50,14 @@ TEST(ProfileFile, MissingFilesSectionsAndKeysGiveTheDefaultAndValuesAreCut) {
   const std::string longValue(3000, 'v');
   ASSERT_TRUE(WriteProfileString(dir / "s.ini", "G", "long", longValue));
   EXPECT_EQ(ReadProfileString(dir / "s.ini", "G", "long", ""), longValue.substr(0, 1023));
+  // Writes that would damage a file are refused.
+  const std::string path = dir / "t.ini";
+  WriteBytes(path, {'[', 'G', ']', '\n'});
+  EXPECT_FALSE(WriteProfileString(path, "G", "save", "x\nmode=2"));
+  EXPECT_FALSE(WriteProfileString(dir.Path().string(), "G", "k", "1"));  // a directory
+  WriteBytes(dir / "file", {1});
+  EXPECT_FALSE(WriteProfileString(dir / "file/s.ini", "G", "k", "1"));  // parent is a file
+  EXPECT_EQ(ReadText(path), "[G]\n");
 }
 
 TEST(ProfileWrite, ChangesExactlyOneLine) {
@@ -76,17 +84,6 @@ TEST(ProfileWrite, AddsKeysSectionsAndFiles) {
   ASSERT_TRUE(WriteProfileString(dir / "a.ini", "G", "n", "2"));  // lands in its section
   ASSERT_TRUE(WriteProfileString(dir / "a.ini", "H", "m", "3"));  // no final line break
   EXPECT_EQ(ReadText(dir / "a.ini"), "[G]\nk=1\nn=2\n\n[H]\nm=3\n");
-}
-
-TEST(ProfileWrite, RefusesWhatWouldDamageTheFile) {
-  TTempDir dir;
-  const std::string path = dir / "s.ini";
-  WriteBytes(path, {'[', 'G', ']', '\n'});
-  EXPECT_FALSE(WriteProfileString(path, "G", "save", "x\nmode=2"));
-  EXPECT_FALSE(WriteProfileString(dir.Path().string(), "G", "k", "1"));  // a directory
-  WriteBytes(dir / "file", {1});
-  EXPECT_FALSE(WriteProfileString(dir / "file/s.ini", "G", "k", "1"));  // parent is a file
-  EXPECT_EQ(ReadText(path), "[G]\n");
 }
 
 }  // namespace
