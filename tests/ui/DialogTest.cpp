@@ -67,42 +67,23 @@ TEST(ModalWindows, TheSplashWithoutItsPictureClosesAtAClick) {
   EXPECT_EQ(splash.exec(), QDialog::Accepted);
 }
 
-TEST(FileWindows, SaveWindowProposesANameAndMakesDirectories) {
-  TTempDir dir;
-  WriteBytes(dir / "old.gxs", {});
-  TSaveWindow window(nullptr, [] { return lgEnglish; });
-  ASSERT_TRUE(window.OpenDirectory(QString::fromStdString(dir.Path().string())));
-  EXPECT_FALSE(window.OpenDirectory("/no/such/directory"));
-  WhenModal([](QWidget* w) {
-    auto edits = w->findChildren<QLineEdit*>();
-    EXPECT_EQ(edits[0]->text(), "noname.gxs");  // the name proposed
-    edits[1]->setText("games");                 // the new-directory field, 8 characters at most
-    w->findChildren<QToolButton*>().front()->click();
-    edits[0]->setText("sunday");
-    Type(w, Qt::Key_Return);
-  });
-  const TSaveWindowAnswer answer = window.Ask("noname.gxs");
-  EXPECT_EQ(answer.Result, mrOk);
-  EXPECT_EQ(answer.Directory, std::filesystem::canonical(dir / "games").string());
-  EXPECT_EQ(answer.FileName, "sunday");
-  EXPECT_EQ(window.windowTitle(), "Save game as ...");
-}
-
-// The name is the player's: the focus passing through the list leaves it,
-// a picked file sets it, a wildcard in it becomes the list's mask.
+// The name is the player's: it starts as proposed, the focus passing through
+// the list leaves it, a picked file sets it, a wildcard in it becomes the
+// list's mask. A new directory is made and entered.
 TEST(FileWindows, TheSaveWindowsNameChangesOnlyByThePlayer) {
   TTempDir dir;
   WriteBytes(dir / "old.gxs", {});
   WriteBytes(dir / "notes.txt", {});
   TSaveWindow window(nullptr, [] { return lgEnglish; });
-  window.OpenDirectory(QString::fromStdString(dir.Path().string()));
+  ASSERT_TRUE(window.OpenDirectory(QString::fromStdString(dir.Path().string())));
+  EXPECT_FALSE(window.OpenDirectory("/no/such/directory"));
   WhenModal([](QWidget* w) {
     auto* name = Child<QLineEdit>(w);
     auto* files = Child<QListWidget>(w);
     EXPECT_TRUE(name->hasFocus());
     Type(w, Qt::Key_Tab);  // from the name into the list below it
     EXPECT_TRUE(files->hasFocus());
-    EXPECT_EQ(name->text(), "mine");
+    EXPECT_EQ(name->text(), "noname.gxs");
     name->setText("*.txt");
     Type(name, Qt::Key_Return);
     ASSERT_TRUE(w->isVisible());
@@ -111,12 +92,16 @@ TEST(FileWindows, TheSaveWindowsNameChangesOnlyByThePlayer) {
     QTest::mouseClick(files->viewport(), Qt::LeftButton, {},
                       files->visualItemRect(files->item(0)).center());
     EXPECT_EQ(name->text(), "notes.txt");
-    name->setText("mine");
-    Child<QPushButton>(w)->click();  // OK
+    Child<QLineEdit>(w, 1)->setText("games");  // the new-directory field, 8 characters at most
+    w->findChildren<QToolButton*>().front()->click();
+    name->setText("sunday");
+    Type(name, Qt::Key_Return);
   });
-  const TSaveWindowAnswer answer = window.Ask("mine");
+  const TSaveWindowAnswer answer = window.Ask("noname.gxs");
   EXPECT_EQ(answer.Result, mrOk);
-  EXPECT_EQ(answer.FileName, "mine");
+  EXPECT_EQ(answer.Directory, std::filesystem::canonical(dir / "games").string());
+  EXPECT_EQ(answer.FileName, "sunday");
+  EXPECT_EQ(window.windowTitle(), "Save game as ...");
 }
 
 TEST(FileWindows, LoadWindowGivesThePickedFileOnly) {
