@@ -55,7 +55,7 @@ TEST_F(GameTest, UnsolvedLevelButtonsSkipSolvedLevelsWrapAndAsk) {
   EXPECT_EQ(Data.CurrentLevel, 2);
 }
 
-TEST_F(GameTest, NewGameClearsTheResultsOfTheLevels) {
+TEST_F(GameTest, NewGameClearsTheResultsOfTheLevelsAndAsksInChallenge) {
   WriteSettings("[Gurgelix]\nmode=0\n");
   StartUp(5);
   Bar.SetPosition(1);
@@ -68,10 +68,9 @@ TEST_F(GameTest, NewGameClearsTheResultsOfTheLevels) {
   EXPECT_EQ(Window.BarPosition, 5);
   for (int level = 1; level <= 5; ++level) EXPECT_EQ(Data.Results[level], 0);
   EXPECT_EQ(Data.Results[6], 9);
-}
 
-TEST_F(GameTest, NewGameInChallengeAsksForTheGameThenTheLevel) {
-  StartUp(5);
+  // In challenge it asks for the game, then the level.
+  Game.OptionBtnClick();
   Bar.SetPosition(1);  // level 5
   Data.Results[2] = 30;
   Touch();
