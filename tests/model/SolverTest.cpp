@@ -83,7 +83,7 @@ TEST(Solver, ProvesLevelsUnsolvableForEachReasonAndSolvesLookAlikes) {
 
 // Four hundred random presses leave little of the comb; a search that looks
 // a few presses ahead finds nothing here.
-TEST(Solver, SolvesDeepScramblesOfAFullBoard) {
+TEST(Solver, SolvesDeepScramblesOfAFullBoardWithinItsBudget) {
   for (unsigned seed = 1; seed <= 6; ++seed) {
     const TBoard board = Scrambled(BoardFromText(Comb, {5, 1}), 400, seed);
     if (IsSolved(board, psRunning)) continue;
@@ -91,9 +91,7 @@ TEST(Solver, SolvesDeepScramblesOfAFullBoard) {
     ASSERT_EQ(solution.Verdict, TVerdict::Solvable) << "seed " << seed << "\n" << BoardText(board);
     EXPECT_TRUE(Solves(board, solution.Presses)) << "seed " << seed;
   }
-}
-
-TEST(Solver, AnswersUnknownRatherThanGuessWhenTheBudgetIsSpent) {
+  // With its budget spent, it answers unknown rather than guess.
   const TBoard board = Scrambled(BoardFromText(Comb, {5, 1}), 400, 7);
   EXPECT_EQ(SolveBoard(board, Boards(10)).Verdict, TVerdict::Unknown);
   EXPECT_TRUE(SolveBoard(Settled(BoardFromText(Comb, {5, 1})), Boards(10)).Presses.empty());

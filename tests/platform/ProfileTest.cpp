@@ -10,7 +10,7 @@ std::optional<std::string> Find(std::string_view text, std::string_view key,
   return FindProfileValue(text, section, key);
 }
 
-TEST(ProfileRead, NamesMatchWithoutCaseTheFirstOneCountsAndOddFilesAreRead) {
+TEST(ProfileRead, NamesMatchWithoutCaseTheFirstCountsOddFilesAreReadAndIntegersParsed) {
   const std::string text =
       "top=1\n"  // outside any section
       "[Other]\nmode=9\n"
@@ -30,12 +30,10 @@ TEST(ProfileRead, NamesMatchWithoutCaseTheFirstOneCountsAndOddFilesAreRead) {
   EXPECT_EQ(Find("[Gurgelix]\nsave=" + std::string(100000, 'x') + "\n", "save")->size(), 100000u);
   EXPECT_EQ(Find("", "mode"), std::nullopt);
   EXPECT_EQ(Find("[Gurgelix", "mode"), std::nullopt);
-}
-
-TEST(ProfileRead, IntegersAreDecimalOrLongHex) {
+  // Integers are decimal or long hex.
   const std::pair<const char*, int> good[] = {{"42", 42}, {"-1", -1},   {"+7", 7},
                                               {"0x1", 1}, {"0X1f", 31}, {"0x7FFFFFFF", 2147483647}};
-  for (const auto& [text, value] : good) EXPECT_EQ(ParseProfileInteger(text), value) << text;
+  for (const auto& [digits, value] : good) EXPECT_EQ(ParseProfileInteger(digits), value) << digits;
   for (const char* bad :
        {"", "0x", "0xZZ", "-0x10", "0x-5", "99999999999", "0xFFFFFFFF", "12a", "abc", "+-3", " "})
     EXPECT_EQ(ParseProfileInteger(bad), std::nullopt) << bad;

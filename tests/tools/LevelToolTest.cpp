@@ -3,7 +3,7 @@
 #include <sys/wait.h>
 
 #include <algorithm>
-#include <cstdio>
+#include <cstdlib>
 #include <sstream>
 
 #include "LevelGenerator.h"
@@ -18,24 +18,15 @@ struct TRun {
   std::string Err;
 };
 
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
-
 // Runs the real tool as a user would, stdout and stderr kept apart.
 TRun RunTool(const TTempDir& dir, const std::string& args) {
-  const std::string errFile = dir / "stderr";
-  const std::string command = std::string(GURX_LEVELS_TOOL) + " " + args + " 2>" + errFile;
-  FILE* pipe = ::popen(command.c_str(), "r");
-  std::string out;
-  char buffer[4096];
-  for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.append(buffer, n);
-  const int status = ::pclose(pipe);
-  const auto err = ReadBytes(errFile);
-  return {WEXITSTATUS(status), Lines(out), std::string(err.begin(), err.end())};
+  const std::string out = dir / "stdout", err = dir / "stderr";
+  const std::string command = std::string(GURX_LEVELS_TOOL) + " " + args + " >" + out + " 2>" + err;
+  const int status = std::system(command.c_str());
+  TRun run{WEXITSTATUS(status), {}, ReadText(err)};
+  std::istringstream lines(ReadText(out));
+  for (std::string line; std::getline(lines, line);) run.Out.push_back(line);
+  return run;
 }
 
 struct LevelToolTest : ::testing::Test {
