@@ -46,30 +46,26 @@ void SurvivesKills(const std::string& path, const std::function<void(bool second
     EXPECT_EQ(entry.path(), path) << "left behind";
 }
 
-TEST(WriteFaults, TheLevelFileIsWholeOldOrWholeNew) {
-  TTempDir dir;
+// Each in a folder of its own, which must hold nothing else at the end.
+TEST(WriteFaults, TheLevelFileTheSavedGameAndTheSettingsAreWholeOldOrWholeNew) {
+  TTempDir dirs[3];
   TLevelCollection levels[2];
   for (int n = 0; n < 200; ++n) {
     levels[0].Levels.Append(TLevelBuilder{}.Tile(1, 1, n % 32).Rec);
     levels[1].Levels.Append(TLevelBuilder{}.Tile(2, 2, n % 32).Start(2, 2).Rec);
   }
   TRecordingMessages messages;
-  SurvivesKills(dir / "gurx.dat", [&](bool second) {
-    SaveLevelFile(levels[second], {}, psRunning, dir / "gurx.dat", lgEnglish, messages);
+  SurvivesKills(dirs[0] / "gurx.dat", [&](bool second) {
+    SaveLevelFile(levels[second], {}, psRunning, dirs[0] / "gurx.dat", lgEnglish, messages);
   });
-}
 
-TEST(WriteFaults, TheSavedGameIsWholeOldOrWholeNew) {
-  TTempDir dir;
   TResultTable results[2];
   for (int level = 1; level <= 500; ++level) results[1][level] = level;
-  SurvivesKills(dir / "game.gxs",
-                [&](bool second) { WriteSavedGameFile(dir / "game.gxs", results[second], 500); });
-}
+  SurvivesKills(dirs[1] / "game.gxs", [&](bool second) {
+    WriteSavedGameFile(dirs[1] / "game.gxs", results[second], 500);
+  });
 
-TEST(WriteFaults, TheSettingsAreWholeOldOrWholeNew) {
-  TTempDir dir;
-  const std::string path = dir / "quillcase.ini";
+  const std::string path = dirs[2] / "quillcase.ini";
   const std::string others = "[Other]\n" + std::string(20000, 'x') + "=1\n";
   WriteBytes(path, {others.begin(), others.end()});
   const TSettings settings(path);

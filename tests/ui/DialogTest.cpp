@@ -16,7 +16,7 @@ TMessageWindow::TLayout Question() {
   return {TText::GiveUpLevel, {56, 20, 189, 26}, "restart", mrYes, mrNo, 128};
 }
 
-TEST(ModalWindows, AnswerAsTheDesktopsDialogsDid) {
+TEST(ModalWindows, AnswerAsTheDesktopsDialogsDidAndIgnoreEscWithoutACancelButton) {
   TMessageWindow question(
       nullptr, [] { return lgGerman; }, Question());
   WhenModal([](QWidget* w) { Type(w, Qt::Key_Escape); });
@@ -31,10 +31,8 @@ TEST(ModalWindows, AnswerAsTheDesktopsDialogsDid) {
   });
   EXPECT_EQ(question.exec(), mrNo);
   EXPECT_EQ(Child<QPushButton>(&question)->text(), "Ja");
-}
 
-// Esc answers only a cancel button: these windows have none and stay open.
-TEST(ModalWindows, WindowsWithoutACancelButtonIgnoreEscape) {
+  // Esc answers only a cancel button: these windows have none and stay open.
   TMessageWindow solved(nullptr, [] { return lgEnglish; },
                         {TText::Solved, {60, 28, 181, 17}, "smile", mrOk, std::nullopt, 0});
   TLanguageWindow language(nullptr, [] { return lgUnset; });

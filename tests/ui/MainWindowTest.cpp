@@ -174,21 +174,18 @@ TEST_F(MainWindow, ClosingThePaletteRemembersItsPlace) {
 // What a screen reader hears: each event with the name of its object.
 std::vector<std::pair<QAccessible::Event, QString>> Heard;
 
-void Hear(QAccessibleEvent* event) {
-  QAccessibleInterface* object = event->accessibleInterface();
-  Heard.emplace_back(event->type(), object ? object->text(QAccessible::Name) : QString());
-}
-
 // Events flow only while the platform's accessibility is on, as the
 // desktop's bus turns it on when a screen reader runs.
 void ListenAsAScreenReader(bool on) {
-  if (on) Heard.clear();
+  QAccessible::installUpdateHandler(on ? +[](QAccessibleEvent* event) {
+    QAccessibleInterface* object = event->accessibleInterface();
+    Heard.emplace_back(event->type(), object ? object->text(QAccessible::Name) : QString());
+  } : nullptr);
   QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(on);
 }
 
 TEST_F(MainWindow, AScreenReaderReadsTheWindowTheLevelTheTimeAndTheBoard) {
   Start("1");
-  QAccessible::installUpdateHandler(Hear);
   ListenAsAScreenReader(true);
   QAccessibleInterface* window = QAccessible::queryAccessibleInterface(Window.get());
   EXPECT_EQ(window->role(), QAccessible::Window);
@@ -217,7 +214,6 @@ TEST_F(MainWindow, AScreenReaderReadsTheWindowTheLevelTheTimeAndTheBoard) {
       << cell.toStdString();
   QTest::keyClick(Window.get(), Qt::Key_W);
   ListenAsAScreenReader(false);
-  QAccessible::installUpdateHandler(nullptr);
   const auto heard = [](QAccessible::Event type, const QString& name) {
     return std::find(Heard.begin(), Heard.end(), std::pair{type, name}) != Heard.end();
   };
