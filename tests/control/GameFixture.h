@@ -29,9 +29,9 @@ struct GameTest : ::testing::Test {
 
   GameTest() { Window.Game = &Game; }
 
-  void WriteLevels(int count) {
+  void WriteLevels(int count, const std::string& file = "gurx.dat") {
     const TLevelRec rec = TLevelBuilder{}.Tile(1, 1, 9).Tile(2, 1, 17).Rec;
-    WriteBytes(Dir / "gurx.dat",
+    WriteBytes(Dir / file,
                LevelFileBytes(std::vector<TLevelRec>(static_cast<std::size_t>(count), rec)));
   }
 

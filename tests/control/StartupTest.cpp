@@ -139,10 +139,7 @@ TEST_F(GameTest, RefusingToCloseKeepsTheClockAndAFailedSaveAtExitEndsWithoutASec
 TEST_F(GameTest, LevelsComeFromTheNamedFileTheOwnFileOrTheShippedOne) {
   WriteLevels(3);
   const std::string own = Dir / "data/gurgelix/gurx.dat";
-  const auto levels = [&](int count) {
-    return LevelFileBytes(std::vector<TLevelRec>(static_cast<std::size_t>(count), EmptyLevelRec()));
-  };
-  WriteBytes(Dir / "pack.dat", levels(5));
+  WriteLevels(5, "pack.dat");
   const auto started = [&](const TLevelFiles& files) {
     TFakeGameWindow window;
     TGame game(window, Sound, Help);
@@ -153,7 +150,7 @@ TEST_F(GameTest, LevelsComeFromTheNamedFileTheOwnFileOrTheShippedOne) {
   EXPECT_EQ(started({"", own, false}).first, 3);
   EXPECT_EQ(started({Dir / "pack.dat", own, false}).first, 5);
   std::filesystem::create_directories(Dir / "data/gurgelix");
-  WriteBytes(own, levels(4));
+  WriteLevels(4, "data/gurgelix/gurx.dat");
   EXPECT_EQ(started({"", own, false}).first, 4);
   EXPECT_EQ(started({Dir / "none.dat", own, false}).second,
             "message Can't find file " + Dir / "none.dat" + ". Program aborted.");
