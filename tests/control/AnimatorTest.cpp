@@ -8,18 +8,17 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-TEST(Animator, ATurnIsThreeFramesWithTwoWaits) {
+TEST(Animator, ATurnIsThreeFramesAndWaterItsCueThenSixPacedPhases) {
   TBoard board = BoardFromText("\n..─", {3, 2});
   TFakeBoardHost host;
   TAnimator(host).ShowTurn(RotateForward(board, {3, 2}));
   EXPECT_EQ(host.Events, (Strings{"frame 3,2 kind 3 f1", "wait 51", "frame 3,2 kind 3 f2",
                                   "wait 51", "frame 3,2 kind 3 f3"}));
-}
 
-TEST(Animator, WaterPlaysItsCueThenSixPacedPhases) {
-  TBoard board = BoardFromText("╺╴", {1, 1});
+  // Water plays its cue, then six phases, each followed by a wait.
+  host.Events.clear();
+  board = BoardFromText("╺╴", {1, 1});
   ComputeFlow(board);
-  TFakeBoardHost host;
   TAnimator(host).AnimateFlow(board);
   Strings expected{"cue 1"};
   for (int j = 0; j < 6; ++j) {

@@ -85,10 +85,8 @@ TEST_F(EditorTest, BlockBrushesPaintThreeByThreeCutAtTheEdges) {
   Enter();
   Data.EditorBrush = 0;
   Left(9, 7);
-  EXPECT_EQ(Background(9, 7), 0);
-  EXPECT_EQ(Background(10, 7), 1);
-  EXPECT_EQ(Background(9, 8), 8);
-  EXPECT_EQ(Background(10, 8), 9);
+  for (auto [col, row, code] : {std::tuple{9, 7, 0}, {10, 7, 1}, {9, 8, 8}, {10, 8, 9}})
+    EXPECT_EQ(Background(col, row), code);
   Data.EditorBrush = 4;
   Data.Board.Tile({4, 3}) = tkStraight;
   Left(3, 2);  // the block paints under tiles too

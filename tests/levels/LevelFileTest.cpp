@@ -30,7 +30,7 @@ struct LevelFileTest : ::testing::Test {
   }
 };
 
-TEST_F(LevelFileTest, EveryStartedRecordIsALevel) {
+TEST_F(LevelFileTest, EveryStartedRecordIsALevelMadeValid) {
   EXPECT_EQ(Read(RecordBytes(3)), 3);
   ::chmod(Path.c_str(), 0444);             // read-only files are read
   EXPECT_EQ(Read(RecordBytes(250)), 250);  // more than the shipped 200 survive
@@ -38,10 +38,8 @@ TEST_F(LevelFileTest, EveryStartedRecordIsALevel) {
   EXPECT_EQ(Read({}), 1);
   const TLevelRec empty = EmptyLevelRec();
   EXPECT_EQ(std::memcmp(&Levels.Levels[1], &empty, LevelRecSize), 0);
-}
 
-// A trailing piece starts an empty level; its bad bytes are made valid.
-TEST_F(LevelFileTest, ATrailingPieceStartsAnEmptyLevelMadeValid) {
+  // A trailing piece starts an empty level; its bad bytes are made valid.
   auto bytes = RecordBytes(2);
   for (int b = 2; b < 12; ++b) bytes.push_back(static_cast<std::uint8_t>(b));
   bytes.push_back(0xFF);

@@ -5,7 +5,7 @@
 
 namespace {
 
-TEST(SavedGame, RoundTripKeepsTheLevelsAndNothingBeyond) {
+TEST(SavedGame, RoundTripKeepsTheLevelsAndNothingBeyondShortAndLongFilesAreRead) {
   TTempDir dir;
   TResultTable results;
   for (std::int32_t n = 1; n <= 500; ++n) results[n] = n * 3 - 200;
@@ -15,9 +15,8 @@ TEST(SavedGame, RoundTripKeepsTheLevelsAndNothingBeyond) {
   ASSERT_TRUE(read);
   for (std::int32_t n = 1; n <= 120; ++n) EXPECT_EQ((*read)[n], results[n]);
   for (std::int32_t n = 121; n <= 500; ++n) EXPECT_EQ((*read)[n], 0);
-}
 
-TEST(SavedGame, ShortAndLongFiles) {
+  // Short and long files.
   const TResultTable empty = DecodeSavedGame({});
   EXPECT_EQ(empty[1], 0);
   const std::vector<std::uint8_t> six{0x25, 0, 0, 0, 0x34, 0x12};

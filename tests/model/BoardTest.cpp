@@ -7,7 +7,7 @@
 
 namespace {
 
-TEST(LevelRecord, InvalidBytesBecomeValidByOneRule) {
+TEST(LevelRecord, InvalidBytesBecomeValidByOneRuleAndLoadWetsTheStartOnly) {
   TLevelRec rec = EmptyLevelRec();
   rec.Tiles[0] = 0xFF;  // keeps kind 7, rotation 3
   rec.Tiles[1] = 0x23;  // keeps code 3
@@ -22,9 +22,8 @@ TEST(LevelRecord, InvalidBytesBecomeValidByOneRule) {
   EXPECT_EQ(valid.SourceRow, 8);
   const TLevelRec same = MakeValidLevelRec(valid);
   EXPECT_EQ(std::memcmp(&same, &valid, sizeof valid), 0);
-}
 
-TEST(Board, LoadShowsWaterOnTheStartCellOnly) {
+  // Loading shows water on the start cell only.
   TBoard board;
   board.ShownFlow.fill(1);
   LoadLevelToBoard(board, TLevelBuilder{}.Tile(2, 3, 5).Tile(2, 4, 5).Start(2, 3).Rec);
@@ -36,7 +35,7 @@ TEST(Board, LoadShowsWaterOnTheStartCellOnly) {
 // Openings of each kind at rotation 0, as bits right 1, up 2, left 4, down 8.
 constexpr unsigned BaseOpenings[8] = {0, 0b0001, 0b0011, 0b0101, 0b0111, 0b1111, 0, 0};
 
-TEST(ConnTable, FollowsTheRotationRuleForEveryCode) {
+TEST(ConnTable, FollowsTheRotationRuleForEveryCodeAndCellsRunColumnByColumn) {
   for (int code = 0; code < TileCodeCount; ++code) {
     const int kind = KindOf(static_cast<TTileCode>(code));
     const int rotation = RotationOf(static_cast<TTileCode>(code));
@@ -47,9 +46,8 @@ TEST(ConnTable, FollowsTheRotationRuleForEveryCode) {
           << "code " << code << " direction " << d;
     }
   }
-}
 
-TEST(Cells, IndexRunsColumnByColumn) {
+  // Cells are numbered column by column.
   EXPECT_EQ(CellIndex({1, 8}), 7u);
   EXPECT_EQ(CellIndex({3, 5}), 20u);
   for (std::size_t i = 0; i < CellCount; ++i) EXPECT_EQ(CellIndex(CellAt(i)), i);

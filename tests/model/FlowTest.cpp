@@ -49,7 +49,7 @@ TEST(BoardPicture, ReadsBackWhatItDraws) {
   EXPECT_THROW(BoardFromText("...........", {1, 1}), std::invalid_argument);  // 11 columns
 }
 
-TEST(Flood, TheStartIsWetWhateverItHoldsAndWaterNeedsFacingOpenings) {
+TEST(Flood, TheStartIsWetWaterNeedsFacingOpeningsAndSolvedNeedsEveryTileWet) {
   EXPECT_EQ(WetCells("", {4, 4}), (std::vector<TCell>{{4, 4}}));
   // A piece without openings at the start is wet but leads nowhere.
   EXPECT_EQ(WetCells("\n\n\n...#─", {4, 4}), (std::vector<TCell>{{4, 4}}));
@@ -61,9 +61,8 @@ TEST(Flood, TheStartIsWetWhateverItHoldsAndWaterNeedsFacingOpenings) {
   EXPECT_EQ(Flooded("........╶┼\n.........╵", {10, 1}), Picture("........╺╋\n.........╹"));
   EXPECT_EQ(Flooded("┌┐\n└┤\n.╵", {2, 3}), Picture("┏┓\n┗┫\n.╹"));
   EXPECT_EQ(WetCells("┌┐\n└┤\n.╵", {2, 3}).size(), 5u);
-}
 
-TEST(Solved, EveryTileMustShowWater) {
+  // Solved: every tile must show water.
   EXPECT_FALSE(IsSolved(BoardFromText("╺╴", {1, 1}), psRunning));
   const TBoard joined = BoardFromText("╺╸", {1, 1});
   EXPECT_TRUE(IsSolved(joined, psRunning));

@@ -111,11 +111,14 @@ class TFakeGameWindow : public TGameWindow, public TClock {
   // The events since the last call.
   std::vector<std::string> Take() { return std::exchange(Events, {}); }
 
+  // Keyed by the dialog, so a new or moved one cannot take another's name.
   static std::string Name(TDialog dialog) {
-    static const char* const names[] = {"Splash",  "Solved",      "AllSolved",
-                                        "TooSlow", "GiveUpGame",  "GiveUpLevel",
-                                        "EndGame", "TakeChanges", "Info"};
-    return names[static_cast<int>(dialog)];
+    using enum TDialog;
+    static const std::map<TDialog, std::string> names{
+        {Splash, "Splash"},   {Solved, "Solved"},           {AllSolved, "AllSolved"},
+        {TooSlow, "TooSlow"}, {GiveUpGame, "GiveUpGame"},   {GiveUpLevel, "GiveUpLevel"},
+        {EndGame, "EndGame"}, {TakeChanges, "TakeChanges"}, {Info, "Info"}};
+    return names.at(dialog);
   }
 
  private:

@@ -16,7 +16,7 @@ TMessageWindow::TLayout Question() {
   return {TText::GiveUpLevel, {56, 20, 189, 26}, "restart", mrYes, mrNo, 128};
 }
 
-TEST(ModalWindows, AnswerAsTheDesktopsDialogsDidAndIgnoreEscWithoutACancelButton) {
+TEST(ModalWindows, AnswerAsTheDesktopsDidEscOnlyWhereItCancelsTheSplashAtAClick) {
   TMessageWindow question(
       nullptr, [] { return lgGerman; }, Question());
   WhenModal([](QWidget* w) { Type(w, Qt::Key_Escape); });
@@ -53,9 +53,8 @@ TEST(ModalWindows, AnswerAsTheDesktopsDialogsDidAndIgnoreEscWithoutACancelButton
   WhenModal([](QWidget* w) { w->findChildren<QPushButton*>().back()->click(); });
   EXPECT_EQ(language.exec(), mrOk);
   EXPECT_EQ(language.Chosen(), lgGerman);
-}
 
-TEST(ModalWindows, TheSplashWithoutItsPictureClosesAtAClick) {
+  // The splash without its picture ignores Esc too, and closes at a click.
   TSplashWindow splash(nullptr, "/no/such/b5.bmp");
   WhenModal([](QWidget* w) {
     Type(w, Qt::Key_Escape);
