@@ -124,17 +124,7 @@ TEST(Press, TurnMovesTheFloodStartAndDriesWhatItCutsOff) {
   EXPECT_FALSE(FlowChanged(board));
 }
 
-TEST(Press, MiddleButtonOnlyMovesTheStartAndCanSolve) {
-  TBoard board = Playing("╶─╴", {1, 1});
-  const auto press = Press(board, TMouseButton::Middle, {3, 1});
-  ASSERT_TRUE(press);
-  EXPECT_FALSE(press->Turn);
-  EXPECT_EQ(BoardText(board), Picture("╺━╸"));
-  EXPECT_EQ(board.Source(), (TCell{3, 1}));
-  EXPECT_TRUE(IsSolved(board, psRunning));
-}
-
-TEST(Press, SolvesOnlyWhenTheTurnJoinsEveryTile) {
+TEST(Press, SolvesOnlyWhenATurnOrTheMiddleButtonJoinsEveryTile) {
   TBoard board = Playing("└╴\n╵", {1, 1});  // the elbow at the start opens right and up
   EXPECT_EQ(BoardText(board), Picture("┗╸\n╵"));
   Press(board, TMouseButton::Left, {1, 1});
@@ -144,6 +134,15 @@ TEST(Press, SolvesOnlyWhenTheTurnJoinsEveryTile) {
   Press(board, TMouseButton::Right, {1, 1});
   EXPECT_EQ(BoardText(board), Picture("┏╸\n╹"));
   EXPECT_TRUE(IsSolved(board, psRunning));
+
+  // The middle button only moves the start, and can solve.
+  TBoard line = Playing("╶─╴", {1, 1});
+  const auto middle = Press(line, TMouseButton::Middle, {3, 1});
+  ASSERT_TRUE(middle);
+  EXPECT_FALSE(middle->Turn);
+  EXPECT_EQ(BoardText(line), Picture("╺━╸"));
+  EXPECT_EQ(line.Source(), (TCell{3, 1}));
+  EXPECT_TRUE(IsSolved(line, psRunning));
 }
 
 }  // namespace

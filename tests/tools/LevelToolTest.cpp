@@ -44,7 +44,7 @@ struct LevelToolTest : ::testing::Test {
   }
 };
 
-TEST_F(LevelToolTest, InfoCountsLevelsAndShowDrawsWetAndDryPipes) {
+TEST_F(LevelToolTest, InfoCountsShowDrawsAndPlayPressesAsTheGameDoes) {
   const TRun info = RunTool(Dir, "info " + File);
   EXPECT_EQ(info.Status, 0);
   ASSERT_EQ(info.Out.size(), 4u);
@@ -57,9 +57,8 @@ TEST_F(LevelToolTest, InfoCountsLevelsAndShowDrawsWetAndDryPipes) {
   EXPECT_EQ(run.Out[2], "╵.........");
   EXPECT_EQ(run.Out[8], ".........┼");
   EXPECT_EQ(RunTool(Dir, "show " + File + " 2").Out[4], "...#......");
-}
 
-TEST_F(LevelToolTest, PlayPressesThroughTheGameRules) {
+  // Play presses through the game's rules.
   const TRun unsolved = RunTool(Dir, "play " + File + " 1 L1,1 R1,1 M2,1 L10,8");
   EXPECT_EQ(unsolved.Out[1], "┗╸........");
   EXPECT_EQ(unsolved.Out.back(), "not solved");
