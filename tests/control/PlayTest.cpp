@@ -42,21 +42,6 @@ TEST_F(GameTest, TheClockRunsOnUnderAGiveUpQuestionButEndsTheLevelOnlyAfterIt) {
   EXPECT_EQ(Data.State, psTimeOver);
 }
 
-TEST_F(GameTest, PauseStopsPlayUntilALeftClick) {
-  StartUp();
-  Game.Pause();
-  EXPECT_EQ(Data.State, psPaused);
-  EXPECT_TRUE(Window.Visible[TControl::Pausetext]);
-  EXPECT_FALSE(Window.Enabled[TControl::PauseBtn]);
-  Ticks(3);
-  Solve();
-  EXPECT_EQ(Data.TimeLeft, 8);
-  EXPECT_EQ(Data.Board.Tile({1, 1}), 9);
-  Game.boxClick();
-  EXPECT_EQ(Data.State, psRunning);
-  EXPECT_FALSE(Window.Visible[TControl::Pausetext]);
-}
-
 // A challenge solved with seconds left records them, and only the first time.
 TEST_F(GameTest, OnlyTheFirstChallengeResultWithSecondsLeftIsKept) {
   StartUp();
@@ -175,7 +160,7 @@ TEST_F(GameTest, SoundFollowsItsButtonAndHelpTheLanguage) {
 
 // Keyboard play: the cursor starts on the water, stops at the edges, and
 // its press keys press as the mouse buttons would.
-TEST_F(GameTest, TheKeyboardCursorPressesLikeTheMouse) {
+TEST_F(GameTest, TheKeyboardCursorPressesLikeTheMouseAndPauseStopsPlayUntilALeftClick) {
   StartUp();
   EXPECT_FALSE(Window.Cursor);
   Game.CursorKey(TCursorKey::Up);  // the start (1,1) is at the edge
@@ -196,6 +181,19 @@ TEST_F(GameTest, TheKeyboardCursorPressesLikeTheMouse) {
   Bar.SetPosition(9);  // level 2: the cursor waits on its start, hidden
   Game.CursorKey(TCursorKey::Down);
   EXPECT_EQ(Window.Cursor, (TCell{1, 2}));
+
+  // Pause stops the clock and the board until a left click.
+  Game.Pause();
+  EXPECT_EQ(Data.State, psPaused);
+  EXPECT_TRUE(Window.Visible[TControl::Pausetext]);
+  EXPECT_FALSE(Window.Enabled[TControl::PauseBtn]);
+  Ticks(3);
+  Solve();
+  EXPECT_EQ(Data.TimeLeft, 8);
+  EXPECT_EQ(Data.Board.Tile({1, 1}), 9);
+  Game.boxClick();
+  EXPECT_EQ(Data.State, psRunning);
+  EXPECT_FALSE(Window.Visible[TControl::Pausetext]);
 }
 
 // Level 1: the start elbow (right, up), a tee open left that must turn toward

@@ -12,7 +12,7 @@ TEST(SavePath, TheExtensionBecomesGxsAndTheRootGetsNoSecondSeparator) {
   EXPECT_EQ(FileNamePart("/home/p/sunday.gxs"), "sunday.gxs");
 }
 
-TEST_F(GameTest, SavingAsksBeforeOverwritingAndAgainAfterANo) {
+TEST_F(GameTest, SavingAsksBeforeOverwritingAndAgainAfterANoAndNeverCreatesAWildcard) {
   StartUp(3);
   WriteBytes(Dir / "old.gxs", {1, 2, 3});
   Window.SaveAnswers = {{mrOk, Dir.Path().string(), "old.gxs"}, {mrOk, Dir.Path().string(), "new"}};
@@ -32,11 +32,8 @@ TEST_F(GameTest, SavingAsksBeforeOverwritingAndAgainAfterANo) {
   EXPECT_EQ(Window.Take(), Strings{"save window new.gxs"});
   EXPECT_EQ(Window.SaveWindowFile, Dir / "new.gxs");
   EXPECT_EQ(Data.GameFileName, Dir / "new.gxs");
-}
 
-TEST_F(GameTest, AWildcardNameIsAskedAboutButNeverCreated) {
-  StartUp(3);
-  WriteBytes(Dir / "b.gxs", {});
+  // A wildcard name matches the saved games: it is asked about, but never created.
   Window.SaveAnswers = {{mrOk, Dir.Path().string(), "*.gxs"}};
   Window.Answers[TDialog::EndGame] = {mrNo};
   Window.Take();
@@ -45,7 +42,7 @@ TEST_F(GameTest, AWildcardNameIsAskedAboutButNeverCreated) {
                                 "message Cannot save game *.gxs. Drive full or not writable.",
                                 "dialog EndGame"}));
   EXPECT_FALSE(std::filesystem::exists(Dir / "*.gxs"));
-  EXPECT_EQ(Data.GameFileName, "");
+  EXPECT_EQ(Data.GameFileName, Dir / "new.gxs");
 }
 
 TEST_F(GameTest, LoadingReplacesTheResultsUnlessItFails) {

@@ -132,7 +132,7 @@ TEST_F(EditorTest, TheScrambleWalksAlongThePipes) {
 // Two crosses side by side. Each pass draws twice: a turn, then a way, up
 // over the edge (refused) or across. Every two moves take three passes, so
 // 33 moves are 16 such rounds, a refused step and a last move.
-TEST_F(EditorTest, TheScrambleMakesThirtyThreeMoves) {
+TEST_F(EditorTest, TheScrambleMakesThirtyThreeMovesWhenItCanMakeAFirstOne) {
   Enter();
   Data.Board.Tile({1, 1}) = Data.Board.Tile({2, 1}) = MakeTileCode(0, tkCross);
   Script = {0, dirUp, 0, dirRight, 0, dirLeft};
@@ -140,10 +140,8 @@ TEST_F(EditorTest, TheScrambleMakesThirtyThreeMoves) {
   Editor.MixBtnClick();
   EXPECT_EQ(Next, 16u * 6 + 2 + 2);
   EXPECT_EQ(Data.Board.Source(), (TCell{1, 1}));  // an odd walk ends across from it
-}
 
-TEST_F(EditorTest, AScrambleWithoutAFirstMoveDoesNothing) {
-  Enter();
+  // Without a first move it does nothing.
   Data.LevelsChanged = false;
   const TBoard before = Data.Board;
   Data.Board.SourceCol = 6;  // an empty start
