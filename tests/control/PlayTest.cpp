@@ -42,7 +42,6 @@ TEST_F(GameTest, TheClockRunsOnUnderAGiveUpQuestionButEndsTheLevelOnlyAfterIt) {
   EXPECT_EQ(Data.State, psTimeOver);
 }
 
-// A challenge solved with seconds left records them, and only the first time.
 TEST_F(GameTest, OnlyTheFirstChallengeResultWithSecondsLeftIsKept) {
   StartUp();
   Ticks(8);
