@@ -43,6 +43,10 @@ TEST_F(GameTest, SavingAsksBeforeOverwritingAndAgainAfterANoAndNeverCreatesAWild
                                 "dialog EndGame"}));
   EXPECT_FALSE(std::filesystem::exists(Dir / "*.gxs"));
   EXPECT_EQ(Data.GameFileName, Dir / "new.gxs");
+  Window.SaveAnswers = {{mrOk, Dir.Path().string(), "*.gxs"}};
+  Game.SaveBtnClick();  // failed again, and closed this time: the clock stays off
+  EXPECT_TRUE(Window.Closed);
+  EXPECT_FALSE(Window.ClockOn);
 }
 
 TEST_F(GameTest, LoadingReplacesTheResultsUnlessItFails) {

@@ -212,7 +212,8 @@ TEST(SettingsRanges, TheWindowStaysReachable) {
   for (TPlace kept : {TPlace{2500, 900}, TPlace{1850, 10}})
     EXPECT_EQ(WindowPlaceOnScreen(kept, 500, 366, screens), kept);
   constexpr int most = std::numeric_limits<int>::max();  // hand-edited, at the edge of the range
-  for (TPlace lost : {TPlace{5000, 200}, {300, -40}, {-480, 200}, {most, most}, {-most - 1, 0}})
+  for (TPlace lost :
+       {TPlace{5000, 200}, {300, -40}, {300, 1075}, {-480, 200}, {most, most}, {-most - 1, 0}})
     EXPECT_EQ(WindowPlaceOnScreen(lost, 500, 366, screens), (TPlace{100, 50}));
   EXPECT_EQ(WindowPlaceOnScreen({900, 900}, 500, 366, {{0, 0, 550, 400}}), (TPlace{50, 34}));
 }

@@ -137,8 +137,10 @@ TEST_F(EditorTest, TheScrambleMakesThirtyThreeMovesWhenItCanMakeAFirstOne) {
   Data.Board.Tile({1, 1}) = Data.Board.Tile({2, 1}) = MakeTileCode(0, tkCross);
   Script = {0, dirUp, 0, dirRight, 0, dirLeft};
   Next = 0;
+  const std::int32_t now = Window.Now;
   Editor.MixBtnClick();
   EXPECT_EQ(Next, 16u * 6 + 2 + 2);
+  EXPECT_GE(Window.Now - now, 50 * 50);           // each of the 50 passes is shown a moment
   EXPECT_EQ(Data.Board.Source(), (TCell{1, 1}));  // an odd walk ends across from it
 
   // Without a first move it does nothing.
