@@ -26,6 +26,21 @@ if(month LESS 10)
 endif()
 set(GURX_RELEASE_DATE ${CMAKE_MATCH_3}-${month}-${day})
 
+# How the metainfo names its developer: AppStream 1.0 brought a <developer>
+# block and deprecates <developer_name>, the only form that older releases
+# (Debian 12's 0.16) know. The release the package is built on decides.
+set(GURX_METAINFO_DEVELOPER
+    "<developer id=\"net.gurgelix\">\n    <name>Gurgelix developers</name>\n  </developer>")
+find_program(GURX_APPSTREAMCLI appstreamcli)
+if(GURX_APPSTREAMCLI)
+  execute_process(COMMAND ${GURX_APPSTREAMCLI} --version OUTPUT_VARIABLE appstreamVersion
+                  ERROR_QUIET)
+  string(REGEX MATCH "[0-9]+\\.[0-9]+(\\.[0-9]+)?" appstreamVersion "${appstreamVersion}")
+  if(appstreamVersion AND appstreamVersion VERSION_LESS 1.0)
+    set(GURX_METAINFO_DEVELOPER "<developer_name>Gurgelix developers</developer_name>")
+  endif()
+endif()
+
 configure_file(data/desktop/gurgelix.desktop.in gurgelix.desktop @ONLY)
 configure_file(data/desktop/gurgelix.metainfo.xml.in net.gurgelix.gurgelix.metainfo.xml @ONLY)
 install(FILES ${CMAKE_BINARY_DIR}/gurgelix.desktop DESTINATION share/applications)

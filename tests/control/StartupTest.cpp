@@ -1,5 +1,6 @@
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <limits>
 
 #include "control/GameFixture.h"

@@ -1,18 +1,25 @@
 #!/usr/bin/env bash
 # The Debian package unpacked into a scratch root that only root may write,
-# and a player without privileges: the game started through its link in
-# games/ finds its folder, and the editor's save goes to the player's own
+# or the packages of a folder installed with apt on this system (a fresh
+# root), and a player without privileges: the game started through its link
+# in games/ finds its folder, and the editor's save goes to the player's own
 # level file, leaving the shipped one alone. The menu entry and the icon are
 # where the desktop looks.
-# usage: installed.sh PACKAGE.deb
+# usage: installed.sh PACKAGE.deb | installed.sh --apt FOLDER
 set -euo pipefail
-deb=$(realpath "$1")
-root=$(mktemp -d)
-dpkg-deb -x "$deb" "$root"
-GURX_VERSION=$(dpkg-deb -f "$deb" Version)
-chmod 755 "$root"
+if [ "$1" = --apt ]; then
+  root=
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$(realpath "$2")"/gurgelix{,-sound}_*.deb >/dev/null
+  GURX_VERSION=$(dpkg-query -W -f='${Version}' gurgelix)
+else
+  deb=$(realpath "$1")
+  root=$(mktemp -d)
+  dpkg-deb -x "$deb" "$root"
+  GURX_VERSION=$(dpkg-deb -f "$deb" Version)
+  chmod 755 "$root"
+fi
 . "$(dirname "$0")/lib.sh" "$root/usr/lib/games/gurgelix"
-trap 'kill "$game" 2>/dev/null || true; rm -rf "$work" "$root"' EXIT
+trap 'kill "$game" 2>/dev/null || true; rm -rf "$work" ${root:+"$root"}' EXIT
 for file in share/applications/gurgelix.desktop share/icons/hicolor/scalable/apps/gurgelix.svg \
     share/metainfo/net.gurgelix.gurgelix.metainfo.xml; do
   [ -f "$root/usr/$file" ] || fail "the package has no $file"
@@ -47,4 +54,4 @@ own=$XDG_DATA_HOME/gurgelix/gurx.dat
 [ -f "$own" ] || fail "the editor saved no level file of the player's own"
 [ "$(md5sum <"$shipped")" = "$before" ] || fail "the shipped level file changed"
 cmp -s "$own" "$shipped" && fail "the edit is not in the player's level file"
-echo "installed: the packaged game started through its link; the editor saved to the player's own file"
+echo "installed: the game started through its link; the editor saved to the player's own file"
