@@ -10,6 +10,7 @@
 #include "control/GameData.h"
 #include "control/GameWindow.h"
 #include "control/Hints.h"
+#include "control/History.h"
 #include "control/LevelBar.h"
 #include "control/LevelFiles.h"
 #include "control/LifeCycle.h"
@@ -45,6 +46,11 @@ class TGame : private TBoardHost, private TEditorHost {
   void Pause();
   void boxClick();
   void boxMouseDown(TMouseButton button, int x, int y);
+  // A press on a cell, from the mouse, the keyboard's cursor or the hint key.
+  void PressBoardCell(TMove move);
+  // Take back the last step of the level in play, or do it again.
+  void UndoBtnClick();
+  void RedoBtnClick();
   // Keyboard play: a key moves the cursor or presses at it; a mouse press
   // on the board hides it.
   void CursorKey(TCursorKey key);
@@ -117,6 +123,12 @@ class TGame : private TBoardHost, private TEditorHost {
   // Levels 1..LevelCount with a result above 0, as the gauge counts them.
   int SolvedLevelCount() const;
 
+  void ShowStep(const TBoardState& state, const std::optional<TTurn>& turn);
+  void ShowWholeState(const TBoardState& state);
+  void ShowUndoButtons();
+  bool UndoAllowed() const;
+  void Restart();
+
   void StartUp();
   void Terminate();
   bool LevelInPlay() const;
@@ -138,6 +150,7 @@ class TGame : private TBoardHost, private TEditorHost {
   TBoardCursor cursor_;
   TLevelFiles levelFiles_;
   THints hints_;
+  THistory history_;
   TLifeCycle life_ = TLifeCycle::Created;
 };
 

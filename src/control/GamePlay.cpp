@@ -3,7 +3,6 @@
 
 #include "control/Game.h"
 #include "model/Flow.h"
-#include "model/Geometry.h"
 
 TGame::TGame(TGameWindow& window, TSoundPlayer& sound, THelpViewer& help)
     : window_(window),
@@ -26,6 +25,7 @@ void TGame::SetPlayState(TPlayState state) {
   window_.SetVisible(TControl::DeleteBtn, editing);
   window_.SetVisible(TControl::InsertBtn, editing);
   window_.SetVisible(TControl::MixBtn, editing);
+  ShowUndoButtons();
   ApplyLanguage();
 }
 
@@ -46,26 +46,37 @@ void TGame::boxMouseDown(TMouseButton button, int x, int y) {
     if (editor_) editor_->MouseDown(button, *cell);
     return;
   }
+  PressBoardCell({button, *cell});
+}
+
+void TGame::PressBoardCell(TMove move) {
   if (data_.State != psRunning) return;
-  const std::optional<TPlayPress> press = PressInPlay(data_.Board, button, *cell);
+  const std::optional<TPress> press = PressCell(data_.Board, move);
   if (!press) return;
+  history_.Record({data_.Board, press->After, move});
   data_.LevelTouched = true;
-  if (press->Turn) animator_.ShowTurn(*press->Turn);
+  ShowStep(press->After, press->Turn);
+  if (IsSolved(data_.Board)) LevelSolved();
+}
+
+// The state is taken at once; then the turn's frames, then the water's phases.
+void TGame::ShowStep(const TBoardState& state, const std::optional<TTurn>& turn) {
+  data_.Board.Put(state);
+  if (turn) animator_.ShowTurn(*turn);
   animator_.AnimateFlow(data_.Board);
-  if (IsSolved(data_.Board, data_.State)) LevelSolved();
+  ShowUndoButtons();
 }
 
 void TGame::CursorKey(TCursorKey key) {
   cursor_.Shown = true;
   cursor_.Move(key);
   window_.ShowCursor(cursor_.Cell);
-  const TPixel middle = CellMiddle(cursor_.Cell);
   if (key == TCursorKey::PressLeft) {
-    boxMouseDown(TMouseButton::Left, middle.X, middle.Y);
+    PressBoardCell({TMouseButton::Left, cursor_.Cell});
     boxClick();  // a left press is a click too: it ends a pause
   }
-  if (key == TCursorKey::PressRight) boxMouseDown(TMouseButton::Right, middle.X, middle.Y);
-  if (key == TCursorKey::PressMiddle) boxMouseDown(TMouseButton::Middle, middle.X, middle.Y);
+  if (key == TCursorKey::PressRight) PressBoardCell({TMouseButton::Right, cursor_.Cell});
+  if (key == TCursorKey::PressMiddle) PressBoardCell({TMouseButton::Middle, cursor_.Cell});
 }
 
 void TGame::HintKey() {
@@ -74,8 +85,7 @@ void TGame::HintKey() {
   if (!move) return;
   cursor_ = {move->Cell, true};
   window_.ShowCursor(cursor_.Cell);
-  const TPixel middle = CellMiddle(cursor_.Cell);
-  boxMouseDown(move->Button, middle.X, middle.Y);
+  PressBoardCell(*move);
 }
 
 void TGame::HideCursor() {

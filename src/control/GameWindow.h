@@ -36,6 +36,8 @@ enum class TControl {
   levellabel,
   levelbox,
   gsol,
+  UndoBtn,
+  RedoBtn,
 };
 
 // The small modal windows. Each sets its own texts for the language when it opens.

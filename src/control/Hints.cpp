@@ -9,11 +9,11 @@ constexpr std::int64_t MostBoards = 2'000'000;
 
 }  // namespace
 
-bool THints::Follows(const TBoard& board) const {
+bool THints::Follows(const TBoardState& board) const {
   return !plan_.empty() && board.Tiles == expected_.Tiles && board.Source() == expected_.Source();
 }
 
-std::optional<TMove> THints::Next(const TBoard& board, TClock& clock) {
+std::optional<TMove> THints::Next(const TBoardState& board, TClock& clock) {
   if (!Follows(board)) {
     const std::int32_t start = clock.TickCount();
     const TSolution solution = SolveBoard(
@@ -23,7 +23,7 @@ std::optional<TMove> THints::Next(const TBoard& board, TClock& clock) {
   if (plan_.empty()) return std::nullopt;
   const TMove move = plan_.back();
   plan_.pop_back();
-  expected_ = board;
-  PressInPlay(expected_, move.Button, move.Cell);
+  const std::optional<TPress> press = PressCell(board, move);
+  if (press) expected_ = press->After;
   return move;
 }

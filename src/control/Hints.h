@@ -16,11 +16,11 @@ class THints {
   static constexpr int ThinkingMs = 100;
 
   // The next press of a solution, or nothing when the solver finds none in time.
-  std::optional<TMove> Next(const TBoard& board, TClock& clock);
+  std::optional<TMove> Next(const TBoardState& board, TClock& clock);
 
  private:
-  bool Follows(const TBoard& board) const;
+  bool Follows(const TBoardState& board) const;
 
   std::vector<TMove> plan_;  // still to come, first at the back
-  TBoard expected_;          // the board the last hint left
+  TBoardState expected_;     // the board the last hint left
 };

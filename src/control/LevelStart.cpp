@@ -18,6 +18,7 @@ bool TGame::StartLevel(std::int32_t n) {
   DrawAllCells();
   animator_.AnimateFlow(data_.Board);
   data_.LevelTouched = false;
+  history_.Clear();
   cursor_.Cell = data_.Board.Source();
   if (cursor_.Shown) window_.ShowCursor(cursor_.Cell);
   SetPlayState(data_.Mode == gmEditor ? psEditing : psRunning);
@@ -58,9 +59,17 @@ void TGame::StartNextUnsolved(int direction) {
 
 // Asked here for any level in play, and once more by StartLevel when the
 // level was touched: the game has always asked twice, and players know it.
+// In practice a restart is a step that undo takes back.
 void TGame::RestartBtnClick() {
   if (LevelInPlay() && window_.ShowDialog(TDialog::GiveUpLevel) == mrNo) return;
-  StartLevel(data_.CurrentLevel);
+  if (data_.Mode != gmPractice) {
+    StartLevel(data_.CurrentLevel);
+    return;
+  }
+  const TBoardState before = data_.Board;
+  Restart();
+  if (data_.Board.State() != before) history_.Record({before, data_.Board, std::nullopt});
+  ShowUndoButtons();
 }
 
 void TGame::NewGameBtnClick() {

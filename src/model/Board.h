@@ -5,20 +5,31 @@
 
 #include "model/LevelRec.h"
 
-// The one working board that the player turns and the editor edits.
-struct TBoard {
+// The state of play as a value: what a press changes and an undo puts back.
+// The rules keep its water the flood from its flood start.
+struct TBoardState {
   std::array<TTileCode, CellCount> Tiles{};
-  std::array<std::uint8_t, CellCount> ShownFlow{};  // water as drawn
-  std::array<std::uint8_t, CellCount> NewFlow{};    // water of the latest flood
-  std::array<TBackgroundCode, CellCount> Backgrounds{};
   std::int32_t SourceCol = 0;  // the flood start
   std::int32_t SourceRow = 0;
+  std::array<std::uint8_t, CellCount> NewFlow{};  // water of the latest flood
 
   TTileCode& Tile(TCell cell) { return Tiles[CellIndex(cell)]; }
   TTileCode Tile(TCell cell) const { return Tiles[CellIndex(cell)]; }
-  bool Shown(TCell cell) const { return ShownFlow[CellIndex(cell)] != 0; }
   bool New(TCell cell) const { return NewFlow[CellIndex(cell)] != 0; }
   TCell Source() const { return {SourceCol, SourceRow}; }
+  bool operator==(const TBoardState&) const = default;
+};
+
+// The one working board that the player turns and the editor edits: the
+// state of play, and what the window shows of it.
+struct TBoard : TBoardState {
+  std::array<std::uint8_t, CellCount> ShownFlow{};  // water as drawn
+  std::array<TBackgroundCode, CellCount> Backgrounds{};
+
+  bool Shown(TCell cell) const { return ShownFlow[CellIndex(cell)] != 0; }
+  const TBoardState& State() const { return *this; }
+  // Takes a state of play; what is drawn stays until it is shown.
+  void Put(const TBoardState& state) { static_cast<TBoardState&>(*this) = state; }
 };
 
 // Copies the record in and shows water on the start cell only; the caller

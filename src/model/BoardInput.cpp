@@ -10,13 +10,21 @@ std::optional<TCell> HitTestBoard(int x, int y) {
   return cell;
 }
 
-std::optional<TPlayPress> PressInPlay(TBoard& board, TMouseButton button, TCell cell) {
-  if (board.Tile(cell) == 0 || !board.Shown(cell)) return std::nullopt;
-  TPlayPress press;
-  if (button == TMouseButton::Left) press.Turn = RotateForward(board, cell);
-  if (button == TMouseButton::Right) press.Turn = RotateBackward(board, cell);
-  board.SourceCol = cell.Col;
-  board.SourceRow = cell.Row;
-  ComputeFlow(board);
+std::optional<TPress> PressCell(const TBoardState& state, TMove move) {
+  if (!OnBoard(move.Cell) || state.Tile(move.Cell) == 0 || !state.New(move.Cell))
+    return std::nullopt;
+  TPress press{state, std::nullopt};
+  if (move.Button == TMouseButton::Left) press.Turn = RotateForward(press.After, move.Cell);
+  if (move.Button == TMouseButton::Right) press.Turn = RotateBackward(press.After, move.Cell);
+  press.After.SourceCol = move.Cell.Col;
+  press.After.SourceRow = move.Cell.Row;
+  ComputeFlow(press.After);
   return press;
+}
+
+std::optional<TTurn> TurnBack(const TBoardState& after, TMove move) {
+  TBoardState state = after;
+  if (move.Button == TMouseButton::Left) return RotateBackward(state, move.Cell);
+  if (move.Button == TMouseButton::Right) return RotateForward(state, move.Cell);
+  return std::nullopt;
 }

@@ -11,18 +11,24 @@ enum class TMouseButton { Left, Right, Middle };
 struct TMove {
   TMouseButton Button;
   TCell Cell;
+  friend bool operator==(const TMove&, const TMove&) = default;
 };
 
 // The cell under a pixel of the board surface; the frame around the grid hits nothing.
 std::optional<TCell> HitTestBoard(int x, int y);
 
-// What an accepted press in play did: the turn to show (none for the middle
-// button). The pressed cell is the flood start by then, and NewFlow holds
-// the water it floods; the flow update shows and settles it.
-struct TPlayPress {
+// What an accepted press in play did: the state after it, whose flood start
+// is the pressed cell and whose water is the flood from there, and the turn
+// to show (none for the middle button).
+struct TPress {
+  TBoardState After;
   std::optional<TTurn> Turn;
 };
 
-// A press on a cell of a running level: accepted only on a tile that shows
-// water. Draws nothing and waits for nothing.
-std::optional<TPlayPress> PressInPlay(TBoard& board, TMouseButton button, TCell cell);
+// A press on a cell of a running level: accepted only on a tile that
+// carries water. Draws nothing and waits for nothing.
+std::optional<TPress> PressCell(const TBoardState& state, TMove move);
+
+// The turn that takes back an accepted press: the tile of the state after
+// it turning the other way, none for the middle button.
+std::optional<TTurn> TurnBack(const TBoardState& after, TMove move);

@@ -18,10 +18,10 @@ unsigned Openings(TTileCode tile) {
   return openings;
 }
 
-std::string_view CellGlyph(const TBoard& board, TCell cell) {
+std::string_view CellGlyph(const TBoardState& board, TCell cell) {
   const TTileCode tile = board.Tile(cell);
   if (tile == 0) return ".";
-  return (board.Shown(cell) ? WetGlyphs : DryGlyphs)[Openings(tile)];
+  return (board.New(cell) ? WetGlyphs : DryGlyphs)[Openings(tile)];
 }
 
 // The first code, counted up from 1, with exactly these openings; '#' is a
@@ -53,7 +53,7 @@ TGlyph ReadGlyph(std::string_view text) {
 
 }  // namespace
 
-std::string BoardText(const TBoard& board) {
+std::string BoardText(const TBoardState& board) {
   std::string text;
   for (int row = 1; row <= BoardRows; ++row) {
     for (int col = 1; col <= BoardCols; ++col) text += CellGlyph(board, {col, row});
@@ -74,6 +74,7 @@ TBoard BoardFromText(std::string_view text, TCell start) {
     const TGlyph glyph = ReadGlyph(text);
     if (!OnBoard(cell)) throw std::invalid_argument("the picture is larger than the board");
     board.Tile(cell) = glyph.Tile;
+    board.NewFlow[CellIndex(cell)] = glyph.Wet;
     board.ShownFlow[CellIndex(cell)] = glyph.Wet;
     text.remove_prefix(glyph.Length);
     ++cell.Col;

@@ -14,14 +14,14 @@ TTurn Turn(TCell cell, int kind, int first, int step) {
 
 }  // namespace
 
-TTurn RotateForward(TBoard& board, TCell cell) {
+TTurn RotateForward(TBoardState& board, TCell cell) {
   const int kind = KindOf(board.Tile(cell));
   const int rotation = RotationOf(board.Tile(cell));
   board.Tile(cell) = MakeTileCode((rotation + 1) % 4, kind);
   return Turn(cell, kind, 3 * rotation + 1, +1);
 }
 
-TTurn RotateBackward(TBoard& board, TCell cell) {
+TTurn RotateBackward(TBoardState& board, TCell cell) {
   const int kind = KindOf(board.Tile(cell));
   const int rotation = RotationOf(board.Tile(cell));
   board.Tile(cell) = MakeTileCode((rotation + 3) % 4, kind);

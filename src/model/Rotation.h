@@ -14,6 +14,6 @@ struct TTurn {
 };
 
 // A quarter turn anticlockwise on screen. The cell must hold a tile.
-TTurn RotateForward(TBoard& board, TCell cell);
+TTurn RotateForward(TBoardState& board, TCell cell);
 // A quarter turn clockwise on screen. The cell must hold a tile.
-TTurn RotateBackward(TBoard& board, TCell cell);
+TTurn RotateBackward(TBoardState& board, TCell cell);

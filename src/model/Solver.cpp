@@ -13,26 +13,26 @@
 
 namespace {
 
-TPosition PositionOf(const TBoard& board) {
+TPosition PositionOf(const TBoardState& board) {
   TPosition position{board.Tiles, static_cast<int>(CellIndex(board.Source()))};
   for (TTileCode& tile : position.Tiles) tile = static_cast<TTileCode>(tile % TileCodeCount);
   return position;
 }
 
-TBoard Settled(TBoard board) {
+TBoardState Flooded(TBoardState board) {
   ComputeFlow(board);
-  SettleFlow(board);
   return board;
 }
 
 // The presses as far as the first that solves the board, replayed by the
 // game's own rule; nothing if one is refused or none solves it. No answer
 // leaves the solver without this test.
-std::optional<std::vector<TMove>> Replayed(TBoard board, std::vector<TMove> presses) {
+std::optional<std::vector<TMove>> Replayed(TBoardState board, std::vector<TMove> presses) {
   for (std::size_t i = 0; i < presses.size(); ++i) {
-    if (!PressInPlay(board, presses[i].Button, presses[i].Cell)) return std::nullopt;
-    SettleFlow(board);
-    if (IsSolved(board, psRunning)) {
+    const std::optional<TPress> press = PressCell(board, presses[i]);
+    if (!press) return std::nullopt;
+    board = press->After;
+    if (IsSolved(board)) {
       presses.resize(i + 1);
       return presses;
     }
@@ -44,7 +44,7 @@ bool StopAsked(const TSolverBudget& budget) { return budget.Stop && budget.Stop(
 
 // Drops each press the rest solve without, and turns three like presses in
 // a row on one tile into one the other way, for as long as the budget lets it.
-std::vector<TMove> Shortened(const TBoard& board, std::vector<TMove> presses,
+std::vector<TMove> Shortened(const TBoardState& board, std::vector<TMove> presses,
                              const TSolverBudget& budget) {
   for (bool shorter = true; shorter && !StopAsked(budget);) {
     shorter = false;
@@ -82,7 +82,7 @@ TSolverBudget Share(const TSolverBudget& budget, std::int64_t boards) {
   return {std::min(budget.Boards, boards), budget.Stop};
 }
 
-std::optional<std::vector<TMove>> PlanAlongTree(const TBoard& board, const TPosition& start,
+std::optional<std::vector<TMove>> PlanAlongTree(const TBoardState& board, const TPosition& start,
                                                 const TSolverBudget& budget) {
   const TSolverBudget share = Share(budget, 20'000);
   TBudgetMeter meter(share);
@@ -93,7 +93,7 @@ std::optional<std::vector<TMove>> PlanAlongTree(const TBoard& board, const TPosi
 
 // Walks toward goal trees found in other orders, each walk taking its
 // neighbours in another order too, until one joins every tile.
-std::optional<std::vector<TMove>> WalkFromVariants(const TBoard& board, const TPosition& start,
+std::optional<std::vector<TMove>> WalkFromVariants(const TBoardState& board, const TPosition& start,
                                                    const TSolverBudget& budget) {
   constexpr std::int64_t BoardsPerWalk = 200;
   constexpr unsigned Variants = 1024;
@@ -115,7 +115,7 @@ std::optional<std::vector<TMove>> WalkFromVariants(const TBoard& board, const TP
 
 // The plans above join the tiles in the order of a walk; a short search
 // often finds fewer presses.
-std::vector<TMove> ShortestFound(const TBoard& board, const TPosition& start,
+std::vector<TMove> ShortestFound(const TBoardState& board, const TPosition& start,
                                  const TSolverBudget& budget, const std::vector<TMove>& planned) {
   std::vector<TMove> best = Shortened(board, planned, budget);
   TSpanningTree goal;
@@ -130,7 +130,7 @@ std::vector<TMove> ShortestFound(const TBoard& board, const TPosition& start,
 
 // Each way of steering the search fails on boards that another solves at
 // once, so each gets a short try, then all a longer one, and so on.
-TSolution SearchInRounds(const TBoard& board, const TPosition& start, const TSpanningTree& goal,
+TSolution SearchInRounds(const TBoardState& board, const TPosition& start, const TSpanningTree& goal,
                          const TSolverBudget& budget) {
   constexpr std::array<TSearchWeights, 3> Steering{{{0, 8, 4}, {16, 0, 1}, {16, 8, 0}}};
   std::int64_t left = budget.Boards;
@@ -151,9 +151,9 @@ TSolution SearchInRounds(const TBoard& board, const TPosition& start, const TSpa
 
 }  // namespace
 
-TSolution SolveBoard(const TBoard& played, const TSolverBudget& budget) {
-  const TBoard board = Settled(played);
-  if (IsSolved(board, psRunning)) return {TVerdict::Solvable, {}};
+TSolution SolveBoard(const TBoardState& played, const TSolverBudget& budget) {
+  const TBoardState board = Flooded(played);
+  if (IsSolved(board)) return {TVerdict::Solvable, {}};
   if (!OnBoard(board.Source())) return {TVerdict::Unsolvable, {}};
   const TPosition start = PositionOf(board);
   if (PlainlyUnsolvable(start)) return {TVerdict::Unsolvable, {}};
@@ -172,5 +172,5 @@ TSolution SolveBoard(const TBoard& played, const TSolverBudget& budget) {
 TSolution SolveLevel(const TLevelRec& level, const TSolverBudget& budget) {
   TBoard board;
   LoadLevelToBoard(board, MakeValidLevelRec(level));
-  return SolveBoard(board, budget);
+  return SolveBoard(board.State(), budget);
 }

@@ -27,5 +27,5 @@ struct TSolution {
 
 // A level as it starts.
 TSolution SolveLevel(const TLevelRec& level, const TSolverBudget& budget);
-// A board in play: its tiles and flood start; its water is the flood from there.
-TSolution SolveBoard(const TBoard& board, const TSolverBudget& budget);
+// A state of play: its tiles and flood start; its water is the flood from there.
+TSolution SolveBoard(const TBoardState& board, const TSolverBudget& budget);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "model/BoardInput.h"
 #include "model/BoardText.h"
 #include "model/Flow.h"
@@ -10,12 +12,10 @@ namespace {
 // per tile whose arms are its openings, heavy where it is wet.
 std::string Picture(std::string_view text) { return BoardText(BoardFromText(text, {1, 1})); }
 
-// A level as the game starts it: water on the start, then flooded and shown.
-TBoard Playing(std::string_view tiles, TCell start) {
-  TBoard board = BoardFromText(tiles, start);
-  board.ShownFlow.fill(0);
+// A level as the game starts it: flooded from its start.
+TBoardState Playing(std::string_view tiles, TCell start) {
+  TBoardState board = BoardFromText(tiles, start);
   ComputeFlow(board);
-  SettleFlow(board);
   return board;
 }
 
@@ -23,10 +23,9 @@ std::string Flooded(std::string_view tiles, TCell start) {
   return BoardText(Playing(tiles, start));
 }
 
-// A press as the game makes it: the rule, then its water shown.
-std::optional<TPlayPress> Press(TBoard& board, TMouseButton button, TCell cell) {
-  auto press = PressInPlay(board, button, cell);
-  if (press) SettleFlow(board);
+std::optional<TPress> Press(TBoardState& board, TMouseButton button, TCell cell) {
+  auto press = PressCell(board, {button, cell});
+  if (press) board = press->After;
   return press;
 }
 
@@ -62,19 +61,15 @@ TEST(Flood, TheStartIsWetWaterNeedsFacingOpeningsAndSolvedNeedsEveryTileWet) {
   EXPECT_EQ(Flooded("┌┐\n└┤\n.╵", {2, 3}), Picture("┏┓\n┗┫\n.╹"));
   EXPECT_EQ(WetCells("┌┐\n└┤\n.╵", {2, 3}).size(), 5u);
 
-  // Solved: every tile must show water.
-  EXPECT_FALSE(IsSolved(BoardFromText("╺╴", {1, 1}), psRunning));
-  const TBoard joined = BoardFromText("╺╸", {1, 1});
-  EXPECT_TRUE(IsSolved(joined, psRunning));
-  EXPECT_TRUE(IsSolved(joined, psSolved));
-  EXPECT_FALSE(IsSolved(joined, psEditing));
-  EXPECT_TRUE(IsSolved(BoardFromText("", {1, 1}), psRunning));  // no tiles at all
+  // Solved: every tile must carry water, whatever the window still shows.
+  EXPECT_FALSE(IsSolved(BoardFromText("╺╴", {1, 1})));
+  TBoard joined = BoardFromText("╺╸", {1, 1});
+  joined.ShownFlow.fill(0);
+  EXPECT_TRUE(IsSolved(joined));
+  EXPECT_TRUE(IsSolved(BoardFromText("", {1, 1})));  // no tiles at all
   // A piece without openings blocks, unless it is the start.
-  EXPECT_FALSE(IsSolved(BoardFromText("╺╸\n\n\n\n....#", {1, 1}), psRunning));
-  TBoard alone = BoardFromText("\n\n\n\n....#", {5, 5});
-  ComputeFlow(alone);
-  SettleFlow(alone);
-  EXPECT_TRUE(IsSolved(alone, psRunning));
+  EXPECT_FALSE(IsSolved(BoardFromText("╺╸\n\n\n\n....#", {1, 1})));
+  EXPECT_TRUE(IsSolved(Playing("\n\n\n\n....#", {5, 5})));
 }
 
 TEST(HitTest, CellsAnswerToTheirSquaresAndTheFrameToNothing) {
@@ -91,7 +86,7 @@ TEST(Turning, FramesEndOnTheRestingPictureOfTheNewRotation) {
   const F forward[] = {{1, 2, 3}, {4, 5, 6}, {7, 8, 9}, {10, 11, 0}};
   const F backward[] = {{11, 10, 9}, {2, 1, 0}, {5, 4, 3}, {8, 7, 6}};
   for (int r = 0; r < 4; ++r) {
-    TBoard board;
+    TBoardState board;
     board.Tile({1, 1}) = MakeTileCode(r, tkTee);
     const TTurn turn = RotateForward(board, {1, 1});
     EXPECT_EQ(board.Tile({1, 1}), MakeTileCode((r + 1) % 4, tkTee));
@@ -105,7 +100,7 @@ TEST(Turning, FramesEndOnTheRestingPictureOfTheNewRotation) {
 
 // Only a tile that shows water takes a press.
 TEST(Press, TurnMovesTheFloodStartAndDriesWhatItCutsOff) {
-  TBoard board = Playing("╶─╴", {1, 1});
+  TBoardState board = Playing("╶─╴", {1, 1});
   EXPECT_EQ(BoardText(board), Picture("╺━╸"));
   EXPECT_FALSE(Press(board, TMouseButton::Left, {8, 8}));  // empty
   const auto press = Press(board, TMouseButton::Left, {2, 1});
@@ -117,32 +112,82 @@ TEST(Press, TurnMovesTheFloodStartAndDriesWhatItCutsOff) {
 
   // Turning a cross changes no water.
   board = Playing("┼╴\n\n\n\n....─", {1, 1});
-  const auto cross = PressInPlay(board, TMouseButton::Right, {1, 1});
+  const auto cross = PressCell(board, {TMouseButton::Right, {1, 1}});
   ASSERT_TRUE(cross && cross->Turn);
-  EXPECT_EQ(board.Tile({1, 1}), MakeTileCode(3, tkCross));
+  EXPECT_EQ(cross->After.Tile({1, 1}), MakeTileCode(3, tkCross));
   EXPECT_EQ(cross->Turn->Frames, (std::array<int, 3>{11, 10, 9}));
-  EXPECT_FALSE(FlowChanged(board));
+  EXPECT_EQ(cross->After.NewFlow, board.NewFlow);
 }
 
 TEST(Press, SolvesOnlyWhenATurnOrTheMiddleButtonJoinsEveryTile) {
-  TBoard board = Playing("└╴\n╵", {1, 1});  // the elbow at the start opens right and up
+  TBoardState board = Playing("└╴\n╵", {1, 1});  // the elbow at the start opens right and up
   EXPECT_EQ(BoardText(board), Picture("┗╸\n╵"));
   Press(board, TMouseButton::Left, {1, 1});
   EXPECT_EQ(BoardText(board), Picture("┛╴\n╵"));
   Press(board, TMouseButton::Right, {1, 1});
-  EXPECT_FALSE(IsSolved(board, psRunning));
+  EXPECT_FALSE(IsSolved(board));
   Press(board, TMouseButton::Right, {1, 1});
   EXPECT_EQ(BoardText(board), Picture("┏╸\n╹"));
-  EXPECT_TRUE(IsSolved(board, psRunning));
+  EXPECT_TRUE(IsSolved(board));
 
   // The middle button only moves the start, and can solve.
-  TBoard line = Playing("╶─╴", {1, 1});
+  TBoardState line = Playing("╶─╴", {1, 1});
   const auto middle = Press(line, TMouseButton::Middle, {3, 1});
   ASSERT_TRUE(middle);
   EXPECT_FALSE(middle->Turn);
   EXPECT_EQ(BoardText(line), Picture("╺━╸"));
   EXPECT_EQ(line.Source(), (TCell{3, 1}));
-  EXPECT_TRUE(IsSolved(line, psRunning));
+  EXPECT_TRUE(IsSolved(line));
+}
+
+// The flood as plainly as it can be said: a tile is wet when a wet
+// neighbour and it open toward each other, until nothing changes.
+std::array<std::uint8_t, CellCount> ReferenceFlood(const TBoardState& board) {
+  std::array<std::uint8_t, CellCount> wet{};
+  wet[CellIndex(board.Source())] = 1;
+  for (bool grew = true; grew;) {
+    grew = false;
+    for (std::size_t i = 0; i < CellCount; ++i)
+      for (int d = 0; d < DirectionCount && wet[i]; ++d) {
+        const TCell next = Neighbour(CellAt(i), d);
+        if (!OnBoard(next) || wet[CellIndex(next)] || !IsOpen(board.Tiles[i], d) ||
+            board.Tile(next) == 0 || !IsOpen(board.Tile(next), Opposite(d)))
+          continue;
+        wet[CellIndex(next)] = 1;
+        grew = true;
+      }
+  }
+  return wet;
+}
+
+// On random boards and presses: the flood agrees with the plain one, a press
+// done again gives the same state, and its turn back ends at rest on the
+// tile as it was.
+TEST(Press, RandomPressesFloodAsThePlainRuleAndTurnBackExactly) {
+  std::mt19937 random(7);
+  for (int round = 0; round < 40; ++round) {
+    TBoardState board;
+    for (TTileCode& tile : board.Tiles)
+      tile = random() % 4 == 0 ? 0
+                               : MakeTileCode(static_cast<int>(random() % 4),
+                                              static_cast<int>(random() % 5 + 1));
+    board.SourceCol = static_cast<int>(random() % BoardCols) + 1;
+    board.SourceRow = static_cast<int>(random() % BoardRows) + 1;
+    ComputeFlow(board);
+    for (int step = 0; step < 30; ++step) {
+      ASSERT_EQ(board.NewFlow, ReferenceFlood(board));
+      const TMove move{static_cast<TMouseButton>(random() % 3), CellAt(random() % CellCount)};
+      const std::optional<TPress> press = PressCell(board, move);
+      if (!press) continue;
+      EXPECT_EQ(PressCell(board, move)->After, press->After);
+      const std::optional<TTurn> back = TurnBack(press->After, move);
+      EXPECT_EQ(back.has_value(), press->Turn.has_value());
+      if (back) {
+        EXPECT_EQ(back->Frames[2], 3 * RotationOf(board.Tile(move.Cell)));
+      }
+      board = press->After;
+    }
+  }
 }
 
 }  // namespace

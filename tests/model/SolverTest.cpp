@@ -10,32 +10,32 @@ namespace {
 
 TSolverBudget Boards(std::int64_t boards) { return {boards, {}}; }
 
-TBoard Settled(TBoard board) {
+TBoardState Flooded(TBoardState board) {
   ComputeFlow(board);
-  SettleFlow(board);
   return board;
 }
 
 // The game's rule: every press lands on a wet tile, and only the last one solves.
-bool Solves(TBoard board, const std::vector<TMove>& presses) {
-  board = Settled(board);
+bool Solves(TBoardState board, const std::vector<TMove>& presses) {
+  board = Flooded(board);
   for (const TMove& move : presses) {
-    if (IsSolved(board, psRunning) || !PressInPlay(board, move.Button, move.Cell)) return false;
-    SettleFlow(board);
+    const std::optional<TPress> press = PressCell(board, move);
+    if (IsSolved(board) || !press) return false;
+    board = press->After;
   }
-  return IsSolved(board, psRunning);
+  return IsSolved(board);
 }
 
 // Random presses on wet tiles, as a player could make them.
-TBoard Scrambled(TBoard board, int presses, unsigned seed) {
+TBoardState Scrambled(TBoardState board, int presses, unsigned seed) {
   std::mt19937 random(seed);
-  board = Settled(board);
+  board = Flooded(board);
   for (int done = 0; done < presses;) {
     const TCell cell = CellAt(random() % CellCount);
     const auto button = random() % 2 ? TMouseButton::Left : TMouseButton::Right;
-    if (board.Tile(cell) == 0 || !board.Shown(cell)) continue;
-    PressInPlay(board, button, cell);
-    SettleFlow(board);
+    const std::optional<TPress> press = PressCell(board, {button, cell});
+    if (!press) continue;
+    board = press->After;
     ++done;
   }
   return board;
@@ -69,12 +69,12 @@ const TUnsolvable Unsolvables[] = {
 
 TEST(Solver, ProvesLevelsUnsolvableForEachReasonAndSolvesLookAlikes) {
   for (const TUnsolvable& level : Unsolvables) {
-    const TBoard board = BoardFromText(level.Picture, {1, 1});
+    const TBoardState board = BoardFromText(level.Picture, {1, 1});
     EXPECT_EQ(SolveBoard(board, Boards(1'000'000)).Verdict, TVerdict::Unsolvable) << level.Why;
   }
   // The stranding end and the elbow above, each changed a little.
   for (const char* picture : {"┌╴\n└╴\n", "╶┤╴\n", "╶╴\n"}) {
-    const TBoard board = BoardFromText(picture, {1, 1});
+    const TBoardState board = BoardFromText(picture, {1, 1});
     const TSolution solution = SolveBoard(board, Boards(1'000'000));
     ASSERT_EQ(solution.Verdict, TVerdict::Solvable) << picture;
     EXPECT_TRUE(Solves(board, solution.Presses) || solution.Presses.empty()) << picture;
@@ -85,16 +85,16 @@ TEST(Solver, ProvesLevelsUnsolvableForEachReasonAndSolvesLookAlikes) {
 // a few presses ahead finds nothing here.
 TEST(Solver, SolvesDeepScramblesOfAFullBoardWithinItsBudget) {
   for (unsigned seed = 1; seed <= 6; ++seed) {
-    const TBoard board = Scrambled(BoardFromText(Comb, {5, 1}), 400, seed);
-    if (IsSolved(board, psRunning)) continue;
+    const TBoardState board = Scrambled(BoardFromText(Comb, {5, 1}), 400, seed);
+    if (IsSolved(board)) continue;
     const TSolution solution = SolveBoard(board, Boards(2'000'000));
     ASSERT_EQ(solution.Verdict, TVerdict::Solvable) << "seed " << seed << "\n" << BoardText(board);
     EXPECT_TRUE(Solves(board, solution.Presses)) << "seed " << seed;
   }
   // With its budget spent, it answers unknown rather than guess.
-  const TBoard board = Scrambled(BoardFromText(Comb, {5, 1}), 400, 7);
+  const TBoardState board = Scrambled(BoardFromText(Comb, {5, 1}), 400, 7);
   EXPECT_EQ(SolveBoard(board, Boards(10)).Verdict, TVerdict::Unknown);
-  EXPECT_TRUE(SolveBoard(Settled(BoardFromText(Comb, {5, 1})), Boards(10)).Presses.empty());
+  EXPECT_TRUE(SolveBoard(Flooded(BoardFromText(Comb, {5, 1})), Boards(10)).Presses.empty());
 }
 
 }  // namespace

@@ -9,9 +9,12 @@ THeadlessGame::THeadlessGame(const TLevelRec& rec) {
 }
 
 void THeadlessGame::Press(TMouseButton button, TCell cell) {
-  if (State != psRunning || !PressInPlay(Board, button, cell)) return;
+  if (State != psRunning) return;
+  const std::optional<TPress> press = PressCell(Board, {button, cell});
+  if (!press) return;
+  Board.Put(press->After);
   SettleFlow(Board);
-  if (IsSolved(Board, State)) {
+  if (IsSolved(Board)) {
     State = psSolved;
     Solved = true;
   }

@@ -99,15 +99,14 @@ void Decorate(TRawRandom& random, TLevelRec& level) {
           static_cast<TBackgroundCode>(picture + dr * 8 + dc);
 }
 
-int WetCount(const TBoard& board) {
+int WetCount(const TBoardState& board) {
   return static_cast<int>(std::count(board.NewFlow.begin(), board.NewFlow.end(), 1));
 }
 
 // The water that a press on a wet tile would leave.
 int WetAfter(const TBoard& board, const TMove& move) {
-  TBoard copy = board;
-  PressInPlay(copy, move.Button, move.Cell);
-  return WetCount(copy);
+  const std::optional<TPress> press = PressCell(board, move);
+  return WetCount(press ? press->After : board);
 }
 
 // Among the presses that cut something off, one of those that cut off least:

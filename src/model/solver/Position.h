@@ -5,22 +5,15 @@
 #include <vector>
 
 #include "model/BoardInput.h"
+#include "model/Flow.h"
 #include "model/Tiles.h"
 
 // The solver's view of a board in play: tiles and flood start, by cell index.
-using TCellSet = std::bitset<CellCount>;
 
 struct TPosition {
   std::array<TTileCode, CellCount> Tiles{};
   int Source = 0;
 };
-
-// A tile's openings as bits: right 1, up 2, left 4, down 8.
-unsigned OpeningBits(TTileCode code);
-constexpr unsigned DirectionBit(int direction) { return 1u << direction; }
-
-// The index of the neighbouring cell, or -1 off the board.
-int NextIndex(int index, int direction);
 
 // Whether some rotation of the kind opens toward every direction of the bits.
 bool KindFits(int kind, unsigned bits);
@@ -40,8 +33,10 @@ inline unsigned TieBreak(unsigned variant, int value) {
   return x ^ (x >> 12);
 }
 
-// The cells the flood from the start reaches, as the game computes it.
-TCellSet WetCells(const TPosition& position);
+// The cells the game's flood from the start reaches.
+inline TCellSet WetCells(const TPosition& position) {
+  return Flood(position.Tiles, position.Source);
+}
 TCellSet TileCells(const TPosition& position);
 
 // Turns the tile as a press with the button does and makes it the flood start.

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <vector>
+
+#include "model/Board.h"
+#include "model/BoardInput.h"
+
+// One step of the level in play: a press, or a restart in practice.
+struct THistoryStep {
+  TBoardState Before;
+  TBoardState After;
+  std::optional<TMove> Press;  // none for a restart
+};
+
+// What undo takes back and redo does again, without limit within a level.
+class THistory {
+ public:
+  void Clear() { *this = {}; }
+  // A new step drops the steps that were undone.
+  void Record(THistoryStep step) {
+    steps_.resize(done_);
+    steps_.push_back(std::move(step));
+    done_ = steps_.size();
+  }
+  const THistoryStep* Undo() { return done_ > 0 ? &steps_[--done_] : nullptr; }
+  const THistoryStep* Redo() { return done_ < steps_.size() ? &steps_[done_++] : nullptr; }
+  bool CanUndo() const { return done_ > 0; }
+  bool CanRedo() const { return done_ < steps_.size(); }
+
+ private:
+  std::vector<THistoryStep> steps_;
+  std::size_t done_ = 0;
+};

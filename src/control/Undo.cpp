@@ -1,0 +1,56 @@
+// Undo and redo of the presses of the level in play, and of a restart in practice.
+#include "control/Game.h"
+#include "model/Flow.h"
+
+// Only between presses of a running level: never in the editor, paused,
+// solved, out of time or under a question. The clock runs on.
+bool TGame::UndoAllowed() const {
+  return data_.State == psRunning && data_.Mode != gmEditor && !window_.ModalWindowOpen();
+}
+
+void TGame::UndoBtnClick() {
+  if (!UndoAllowed()) return;
+  const THistoryStep* step = history_.Undo();
+  if (!step) return;
+  if (step->Press)
+    ShowStep(step->Before, TurnBack(step->After, *step->Press));
+  else
+    ShowWholeState(step->Before);
+}
+
+// A redo is the press again, or the restart again.
+void TGame::RedoBtnClick() {
+  if (!UndoAllowed()) return;
+  const THistoryStep* step = history_.Redo();
+  if (!step) return;
+  if (!step->Press) {
+    Restart();
+    return;
+  }
+  ShowStep(step->After, PressCell(step->Before, *step->Press)->Turn);
+  if (IsSolved(data_.Board)) LevelSolved();
+}
+
+// A step that changed many tiles at once: each changed cell is drawn anew,
+// then the water changes in its phases.
+void TGame::ShowWholeState(const TBoardState& state) {
+  const TBoardState old = data_.Board;
+  data_.Board.Put(state);
+  for (std::size_t i = 0; i < CellCount; ++i)
+    if (old.Tiles[i] != state.Tiles[i]) window_.DrawCell(CellAt(i).Col, CellAt(i).Row);
+  animator_.AnimateFlow(data_.Board);
+  ShowUndoButtons();
+}
+
+void TGame::ShowUndoButtons() {
+  window_.SetEnabled(TControl::UndoBtn, data_.State == psRunning && history_.CanUndo());
+  window_.SetEnabled(TControl::RedoBtn, data_.State == psRunning && history_.CanRedo());
+}
+
+// The level starts afresh with its history kept.
+void TGame::Restart() {
+  THistory kept = std::move(history_);
+  StartLevel(data_.CurrentLevel);
+  history_ = std::move(kept);
+  ShowUndoButtons();
+}
