@@ -12,7 +12,7 @@ struct TControlText {
   bool Caption;  // else a hint
 };
 
-constexpr std::array<TControlText, 20> WindowTexts{{
+constexpr std::array<TControlText, 22> WindowTexts{{
     {TControl::LoadBtn, TText::LoadHint, false},
     {TControl::SaveBtn, TText::SaveHint, false},
     {TControl::OptionBtn, TText::OptionHint, false},
@@ -31,6 +31,8 @@ constexpr std::array<TControlText, 20> WindowTexts{{
     {TControl::sUpBtn, TText::UpHint, false},
     {TControl::sDownBtn, TText::DownHint, false},
     {TControl::levelScroll, TText::LevelBarHint, false},
+    {TControl::UndoBtn, TText::UndoHint, false},
+    {TControl::RedoBtn, TText::RedoHint, false},
     {TControl::TimeLabel, TText::TimeCaption, true},
     {TControl::levellabel, TText::LevelCaption, true},
 }};

@@ -79,6 +79,8 @@ constexpr std::array<TTextEntry, static_cast<std::size_t>(TText::Count_)> TextTa
     {TText::UpHint, "nächsthöhere ungelöste Stufe", "Next unsolved level"},
     {TText::DownHint, "nächstniedere ungelöste Stufe", "Previous unsolved level"},
     {TText::LevelBarHint, "Stufe wählen", "Select level"},
+    {TText::UndoHint, "Rückgängig", "Undo"},
+    {TText::RedoHint, "Wiederholen", "Redo"},
     {TText::TimeCaption, "Zeit:", "Time:"},
     {TText::LevelCaption, "Stufe:", "Level:"},
 }};

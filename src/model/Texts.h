@@ -64,6 +64,8 @@ enum class TText {
   UpHint,
   DownHint,
   LevelBarHint,
+  UndoHint,
+  RedoHint,
   TimeCaption,
   LevelCaption,
   Count_

@@ -195,6 +195,13 @@ void TMainForm::BuildSideColumn() {
   ToolButton(TControl::sDownBtn, "down", 449, [this] {
     game_.sDownBtnClick();
   })->setGeometry(449, ToolBarHeight + 290, 23, 20);
+  // Above the tap, clear of every other control.
+  ToolButton(TControl::UndoBtn, "undo", 0, [this] {
+    game_.UndoBtnClick();
+  })->setGeometry(417, ToolBarHeight + 6, 25, 25);
+  ToolButton(TControl::RedoBtn, "redo", 0, [this] {
+    game_.RedoBtnClick();
+  })->setGeometry(445, ToolBarHeight + 6, 25, 25);
 
   auto* pausetext = new TClickLabel(this);
   // Taller than the text's box of 269 x 100 around the same middle, so the
@@ -218,7 +225,9 @@ void TMainForm::BuildShortcuts() {
       {"Ctrl+N", TControl::NewGameBtn}, {"Ctrl+R", TControl::RestartBtn},
       {"Ctrl+O", TControl::LoadBtn},    {"Ctrl+S", TControl::SaveBtn},
       {"P", TControl::PauseBtn},        {"Ctrl+M", TControl::OptionBtn},
-      {"Ctrl+Q", TControl::ExitBtn},    {"F1", TControl::RulesBtn}};
+      {"Ctrl+Q", TControl::ExitBtn},    {"F1", TControl::RulesBtn},
+      {"Ctrl+Z", TControl::UndoBtn},    {"Ctrl+Shift+Z", TControl::RedoBtn},
+      {"Ctrl+Y", TControl::RedoBtn}};
   for (const auto& [keys, control] : shortcuts) {
     auto* button = static_cast<QAbstractButton*>(controls_.at(control));
     connect(new QShortcut(QKeySequence(keys), this), &QShortcut::activated, button, [button] {

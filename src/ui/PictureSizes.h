@@ -27,6 +27,8 @@ inline constexpr TPictureSize PictureSizes[] = {
     {"info", 19, 19},
     {"series", 19, 19},
     {"up", 19, 19},
+    {"undo", 19, 19},
+    {"redo", 19, 19},
     {"down", 19, 19},
     {"newfolder", 19, 15},
     // The buttons of the modal windows.

@@ -31,13 +31,18 @@ QRgb MarkPixel(double x, double y, int level, bool startMark) {
 
 QImage WaterSheet(int scale) {
   const int size = MarkSize * scale;
+  // The dry mark is the resting hub itself, so that water draining away
+  // leaves a tile exactly as it looks when it was never wet.
+  const QImage hub = TileSheet(scale).copy(MarkOffset * scale, MarkOffset * scale, size, size);
   QImage sheet(8 * size, size, QImage::Format_RGB32);
   for (int picture = 0; picture < 8; ++picture)
     for (int row = 0; row < size; ++row)
       for (int column = 0; column < size; ++column) {
         const double x = (column + 0.5) / scale, y = (row + 0.5) / scale;
         QRgb pixel;
-        if (picture < 6)
+        if (picture == 0)
+          pixel = InsideDisc(x, y) ? hub.pixel(column, row) : qRgb(0, 0, 0);
+        else if (picture < 6)
           pixel = MarkPixel(x, y, picture, false);
         else if (picture == 6)
           pixel = InsideDisc(x, y) ? qRgb(0, 0, 0) : qRgb(255, 255, 255);
