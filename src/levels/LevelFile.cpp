@@ -27,20 +27,13 @@ std::vector<std::uint8_t> EncodeLevelFile(const TLevelList& levels) {
   return bytes;
 }
 
-bool ReadLevelFile(TLevelCollection& levels, const std::string& path, TLanguage language,
-                   TMessageBox& messages, const std::string& shownName) {
+std::optional<TLevelFileError> ReadLevelFile(TLevelCollection& levels, const std::string& path) {
   levels.Levels.Clear();
   const auto bytes =
       ReadFileHead(path, static_cast<std::size_t>(TLevelList::MaxLevels) * LevelRecSize);
-  if (!bytes) {
-    std::string text = TextOf(TText::LevelFileNotFound, language);
-    constexpr std::string_view Shipped = "GURX.DAT";
-    if (!shownName.empty()) text.replace(text.find(Shipped), Shipped.size(), shownName);
-    messages.ShowMessage(TMessageKind::Error, text);
-    return false;
-  }
+  if (!bytes) return TLevelFileError{path};
   for (const TLevelRec& rec : DecodeLevelFile(*bytes)) levels.Levels.Append(rec);
-  return true;
+  return std::nullopt;
 }
 
 bool WriteLevelFile(TLevelCollection& levels, const TBoard& board, TPlayState state,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -20,11 +21,13 @@ std::vector<TLevelRec> DecodeLevelFile(std::span<const std::uint8_t> bytes,
 
 std::vector<std::uint8_t> EncodeLevelFile(const TLevelList& levels);
 
-// Fills the list from the file. False after telling the player that the
-// file cannot be read; the game cannot go on without levels. The message
-// names the shipped file, or the name given.
-bool ReadLevelFile(TLevelCollection& levels, const std::string& path, TLanguage language,
-                   TMessageBox& messages, const std::string& shownName = "");
+// A level file that gave no levels: missing, a folder, or not readable.
+struct TLevelFileError {
+  std::string Path;
+};
+
+// Fills the list from the file, or says which file could not be read.
+std::optional<TLevelFileError> ReadLevelFile(TLevelCollection& levels, const std::string& path);
 
 // Writes the whole list, first storing the board when it is being edited,
 // and clears LevelsChanged. False, and the file as it was, when it cannot.

@@ -79,9 +79,11 @@ TEST_F(GameTest, AnUnreadableRememberedGameOffersToClose) {
 
 TEST_F(GameTest, MissingFilesEndTheProgramAndWriteNothing) {
   Game.FormCreate(ProgramDir, SettingsPath);
+  Window.LanguageChoice = lgGerman;
   Game.FormActivate();
   EXPECT_TRUE(Window.Terminated);
-  EXPECT_EQ(Dialogs().back(), "message Can't find file GURX.DAT. Program aborted.");
+  EXPECT_EQ(Dialogs().back(),
+            "message Datei GURX.DAT konnte nicht gefunden werden. Programm wird abgebrochen.");
   EXPECT_FALSE(std::filesystem::exists(SettingsPath));
 
   TFakeGameWindow window;

@@ -25,7 +25,7 @@ struct LevelFileTest : ::testing::Test {
 
   int32_t Read(const std::vector<std::uint8_t>& bytes) {
     WriteBytes(Path, bytes);
-    EXPECT_TRUE(ReadLevelFile(Levels, Path, lgEnglish, Host));
+    EXPECT_FALSE(ReadLevelFile(Levels, Path).has_value());
     return Levels.Levels.LevelCount();
   }
 };
@@ -53,13 +53,12 @@ TEST_F(LevelFileTest, EveryStartedRecordIsALevelMadeValid) {
   EXPECT_EQ(third.SourceRow, 1);
 }
 
-TEST_F(LevelFileTest, MissingOrUnreadableFilesAreReportedInTheLanguage) {
-  EXPECT_FALSE(ReadLevelFile(Levels, Dir.Path().string(), lgGerman, Host));
-  EXPECT_FALSE(ReadLevelFile(Levels, Dir / "none.dat", lgUnset, Host));  // as in English
-  EXPECT_EQ(Host.Texts,
-            (std::vector<std::string>{
-                "Datei GURX.DAT konnte nicht gefunden werden. Programm wird abgebrochen.",
-                "Can't find file GURX.DAT. Program aborted."}));
+TEST_F(LevelFileTest, MissingOrUnreadableFilesAreErrorsNamingTheFile) {
+  for (const std::string& path : {Dir.Path().string(), Dir / "none.dat"}) {
+    const auto error = ReadLevelFile(Levels, path);
+    ASSERT_TRUE(error.has_value());
+    EXPECT_EQ(error->Path, path);
+  }
 }
 
 TEST_F(LevelFileTest, SavingWritesEveryLevelAndStoresTheEditedBoard) {
