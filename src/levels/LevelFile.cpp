@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include "model/Texts.h"
 #include "platform/FileIO.h"
 
 std::vector<TLevelRec> DecodeLevelFile(std::span<const std::uint8_t> bytes,
@@ -42,10 +41,4 @@ bool WriteLevelFile(TLevelCollection& levels, const TBoard& board, TPlayState st
   if (!WriteFileAtomically(path, EncodeLevelFile(levels.Levels))) return false;
   levels.LevelsChanged = false;
   return true;
-}
-
-void SaveLevelFile(TLevelCollection& levels, const TBoard& board, TPlayState state,
-                   const std::string& path, TLanguage language, TMessageBox& messages) {
-  if (!WriteLevelFile(levels, board, state, path))
-    messages.ShowMessage(TMessageKind::Error, TextOf(TText::LevelFileNotCreatable, language));
 }

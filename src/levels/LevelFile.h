@@ -8,7 +8,6 @@
 
 #include "levels/LevelList.h"
 #include "model/Board.h"
-#include "model/Messages.h"
 #include "model/PlayState.h"
 
 inline constexpr const char* LevelFileName = "gurx.dat";
@@ -33,9 +32,3 @@ std::optional<TLevelFileError> ReadLevelFile(TLevelCollection& levels, const std
 // and clears LevelsChanged. False, and the file as it was, when it cannot.
 bool WriteLevelFile(TLevelCollection& levels, const TBoard& board, TPlayState state,
                     const std::string& path);
-
-// Writes the whole list, first storing the board when it is being edited.
-// A failure is reported and leaves the file as it was and LevelsChanged set,
-// so the edits are offered again.
-void SaveLevelFile(TLevelCollection& levels, const TBoard& board, TPlayState state,
-                   const std::string& path, TLanguage language, TMessageBox& messages);

@@ -20,7 +20,6 @@ std::vector<std::uint8_t> RecordBytes(int count) {
 struct LevelFileTest : ::testing::Test {
   TTempDir Dir;
   std::string Path = Dir / "gurx.dat";
-  TRecordingMessages Host;
   TLevelCollection Levels;
 
   int32_t Read(const std::vector<std::uint8_t>& bytes) {
@@ -69,15 +68,14 @@ TEST_F(LevelFileTest, SavingWritesEveryLevelAndStoresTheEditedBoard) {
   LoadLevelToBoard(board, Levels.Levels[2]);
   board.Tile({3, 5}) = 4;
 
-  SaveLevelFile(Levels, board, psRunning, Path, lgEnglish, Host);
+  EXPECT_TRUE(WriteLevelFile(Levels, board, psRunning, Path));
   EXPECT_EQ(ReadBytes(Path), RecordBytes(3));  // a played board is never stored
   EXPECT_FALSE(Levels.LevelsChanged);
 
-  SaveLevelFile(Levels, board, psEditing, Path, lgEnglish, Host);
+  EXPECT_TRUE(WriteLevelFile(Levels, board, psEditing, Path));
   const auto saved = ReadBytes(Path);
   ASSERT_EQ(saved.size(), 3 * LevelRecSize);
   EXPECT_EQ(saved[LevelRecSize + 20], 4);
-  EXPECT_TRUE(Host.Texts.empty());
 }
 
 TEST_F(LevelFileTest, AFailedSaveKeepsTheFileAndTheChanges) {
@@ -88,13 +86,11 @@ TEST_F(LevelFileTest, AFailedSaveKeepsTheFileAndTheChanges) {
   LoadLevelToBoard(board, TLevelBuilder{}.Tile(1, 1, 5).Rec);
   ::chmod(Path.c_str(), 0444);
 
-  SaveLevelFile(Levels, board, psEditing, Path, lgGerman, Host);
-  EXPECT_EQ(Host.Texts, (std::vector<std::string>{"Datei GURX.DAT kann nicht angelegt werden."}));
+  EXPECT_FALSE(WriteLevelFile(Levels, board, psEditing, Path));
   EXPECT_TRUE(Levels.LevelsChanged);
   EXPECT_EQ(ReadBytes(Path), RecordBytes(2));
 
-  SaveLevelFile(Levels, board, psEditing, Dir / "no-such-dir/gurx.dat", lgEnglish, Host);
-  EXPECT_EQ(Host.Texts.back(), "Cannot create GURX.DAT.");
+  EXPECT_FALSE(WriteLevelFile(Levels, board, psEditing, Dir / "no-such-dir/gurx.dat"));
   EXPECT_EQ(Dir.FileCount(), 1);
 }
 
