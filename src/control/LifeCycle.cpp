@@ -60,7 +60,6 @@ void TGame::StartUp() {
     return;
   }
   levelBar_.SetMaximum(data_.Levels.LevelCount());
-  data_.HelpFile = data_.ProgramDir + "GURX.HLP";
   MoveWindowFromSettings();
   data_.Mode = ModeInRange(settings_->ReadInteger(TSettingKey::Mode));
   data_.CurrentLevel =
@@ -69,7 +68,6 @@ void TGame::StartUp() {
   // Without a remembered game the start-up ends here and starts no level;
   // the first paint then starts the current one through the level bar.
   if (!ReadRememberedGame()) return;
-  data_.HelpFile = data_.ProgramDir + "GURX2.HLP";
   // The place once more, read afresh, as the game always did after the saved game.
   MoveWindowFromSettings();
   window_.SetSoundOn(settings_->ReadBoolean(TSettingKey::Sound));

@@ -22,7 +22,6 @@ TEST_F(GameTest, FirstStartAsksTheLanguageAndStartsNoLevelItself) {
   EXPECT_EQ(Data.CurrentLevel, 1);
   EXPECT_FALSE(Window.ClockOn);
   EXPECT_FALSE(Window.SoundIsOn);
-  EXPECT_EQ(Data.HelpFile, ProgramDir + "GURX.HLP");
   EXPECT_EQ(Data.EditorBrush, 0);
   Game.FormActivate();  // activated again by its own windows: runs once only
   EXPECT_TRUE(Window.Take().empty());
@@ -46,7 +45,6 @@ TEST_F(GameTest, ARememberedGameContinuesWhereItWasLeft) {
   EXPECT_EQ(Window.Place, (TPlace{300, 200}));
   EXPECT_EQ(Data.Results[1], 7);
   EXPECT_EQ(Data.EditorBrush, 1);
-  EXPECT_EQ(Data.HelpFile, ProgramDir + "GURX2.HLP");
   EXPECT_EQ(Window.BarPosition, 4);
   EXPECT_EQ(Window.Title, std::string(GameTitle) + " - Game sunday.gxs - Practice mode");
 }
