@@ -1,4 +1,4 @@
-#include "model/Texts.h"
+#include "control/Texts.h"
 
 #include <array>
 #include <cstddef>
