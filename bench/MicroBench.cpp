@@ -13,11 +13,6 @@
 
 namespace {
 
-class TQuietMessages : public TMessageBox {
- public:
-  TModalResult ShowMessage(TMessageKind, const std::string&) override { return mrOk; }
-};
-
 // Crosses everywhere: the flood reaches every cell.
 TBoard FullBoard() {
   TBoard board;
@@ -57,10 +52,9 @@ BENCHMARK(PressAndFlood);
 
 void ReadFiveHundredLevels(benchmark::State& state) {
   const std::string path = ScratchFile("levels.dat", std::string(500 * LevelRecSize, '\x05'));
-  TQuietMessages messages;
   for (auto _ : state) {
     TLevelCollection levels;
-    benchmark::DoNotOptimize(ReadLevelFile(levels, path, lgEnglish, messages));
+    benchmark::DoNotOptimize(ReadLevelFile(levels, path));
   }
   std::filesystem::remove(path);
 }

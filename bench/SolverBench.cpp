@@ -42,8 +42,7 @@ std::vector<std::size_t> StoredLengths(const char* path) {
 
 void ShippedLevels() {
   TLevelCollection levels;
-  TSilentMessages messages;
-  if (!ReadLevelFile(levels, GURX_GAME_DIR "/gurx.dat", lgEnglish, messages)) return;
+  if (ReadLevelFile(levels, GURX_GAME_DIR "/gurx.dat").has_value()) return;
   const auto stored = StoredLengths(GURX_SOLUTIONS);
   int solved = 0, noLonger = 0;
   double slowest = 0, total = 0;

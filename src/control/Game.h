@@ -15,8 +15,8 @@
 #include "control/LevelFiles.h"
 #include "control/LifeCycle.h"
 #include "control/Settings.h"
+#include "control/Texts.h"
 #include "model/BoardInput.h"
-#include "model/Texts.h"
 
 // The main window's handlers, without the window: every rule of play,
 // start-up and shut-down, reaching the screen only through TGameWindow.

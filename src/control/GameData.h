@@ -25,7 +25,6 @@ struct TGameData : TLevelCollection, TProgress {
   TLanguage Language = lgUnset;
   std::string ProgramDir;     // ends in '/'
   std::string LevelFilePath;  // the file the levels came from
-  std::string HelpFile;       // the help file every help command uses
   int EditorBrush = 0;        // 1 once a remembered game was read
   TBoard Board;
 };

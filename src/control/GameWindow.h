@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "control/Messages.h"
 #include "control/Settings.h"
-#include "model/Messages.h"
 #include "model/PlayState.h"
 #include "model/Tiles.h"
 #include "platform/Clock.h"

@@ -5,6 +5,18 @@
 #include "control/Game.h"
 #include "levels/LevelFile.h"
 
+namespace {
+
+// A file named on the command line is named as given; any other as the
+// shipped file, as the game always did, the player's own file included.
+std::string LevelFileNotFoundText(const TLevelFileError& error, const TLevelFiles& files,
+                                  TLanguage language) {
+  return TextOf(TText::LevelFileNotFound, language,
+                files.Argument.empty() ? "GURX.DAT" : error.Path);
+}
+
+}  // namespace
+
 void TGame::FormCreate(const std::string& programDir, const std::string& settingsPath,
                        TLevelFiles levelFiles) {
   life_ = TLifeCycle::Created;
@@ -41,12 +53,13 @@ void TGame::StartUp() {
     return;
   }
   data_.LevelFilePath = LevelSource(levelFiles_, data_.ProgramDir + LevelFileName);
-  if (!ReadLevelFile(data_, data_.LevelFilePath, data_.Language, window_, levelFiles_.Argument)) {
+  if (const auto error = ReadLevelFile(data_, data_.LevelFilePath)) {
+    window_.ShowMessage(TMessageKind::Error,
+                        LevelFileNotFoundText(*error, levelFiles_, data_.Language));
     Terminate();
     return;
   }
   levelBar_.SetMaximum(data_.Levels.LevelCount());
-  data_.HelpFile = data_.ProgramDir + "GURX.HLP";
   MoveWindowFromSettings();
   data_.Mode = ModeInRange(settings_->ReadInteger(TSettingKey::Mode));
   data_.CurrentLevel =
@@ -55,7 +68,6 @@ void TGame::StartUp() {
   // Without a remembered game the start-up ends here and starts no level;
   // the first paint then starts the current one through the level bar.
   if (!ReadRememberedGame()) return;
-  data_.HelpFile = data_.ProgramDir + "GURX2.HLP";
   // The place once more, read afresh, as the game always did after the saved game.
   MoveWindowFromSettings();
   window_.SetSoundOn(settings_->ReadBoolean(TSettingKey::Sound));

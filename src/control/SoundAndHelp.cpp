@@ -16,8 +16,7 @@ void TGame::PlaySoundCue(TSoundCue cue) {
 void TGame::OpenHelp(const char* file, const char* germanTopic, const char* englishTopic) {
   window_.SetClockOn(false);
   help_.Quit();
-  data_.HelpFile = data_.ProgramDir + file;
-  help_.ShowTopic(data_.HelpFile, data_.Language == lgGerman ? germanTopic : englishTopic);
+  help_.ShowTopic(data_.ProgramDir + file, data_.Language == lgGerman ? germanTopic : englishTopic);
   window_.SetClockOn(true);
 }
 

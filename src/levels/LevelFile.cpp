@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include "model/Texts.h"
 #include "platform/FileIO.h"
 
 std::vector<TLevelRec> DecodeLevelFile(std::span<const std::uint8_t> bytes,
@@ -27,20 +26,13 @@ std::vector<std::uint8_t> EncodeLevelFile(const TLevelList& levels) {
   return bytes;
 }
 
-bool ReadLevelFile(TLevelCollection& levels, const std::string& path, TLanguage language,
-                   TMessageBox& messages, const std::string& shownName) {
+std::optional<TLevelFileError> ReadLevelFile(TLevelCollection& levels, const std::string& path) {
   levels.Levels.Clear();
   const auto bytes =
       ReadFileHead(path, static_cast<std::size_t>(TLevelList::MaxLevels) * LevelRecSize);
-  if (!bytes) {
-    std::string text = TextOf(TText::LevelFileNotFound, language);
-    constexpr std::string_view Shipped = "GURX.DAT";
-    if (!shownName.empty()) text.replace(text.find(Shipped), Shipped.size(), shownName);
-    messages.ShowMessage(TMessageKind::Error, text);
-    return false;
-  }
+  if (!bytes) return TLevelFileError{path};
   for (const TLevelRec& rec : DecodeLevelFile(*bytes)) levels.Levels.Append(rec);
-  return true;
+  return std::nullopt;
 }
 
 bool WriteLevelFile(TLevelCollection& levels, const TBoard& board, TPlayState state,
@@ -49,10 +41,4 @@ bool WriteLevelFile(TLevelCollection& levels, const TBoard& board, TPlayState st
   if (!WriteFileAtomically(path, EncodeLevelFile(levels.Levels))) return false;
   levels.LevelsChanged = false;
   return true;
-}
-
-void SaveLevelFile(TLevelCollection& levels, const TBoard& board, TPlayState state,
-                   const std::string& path, TLanguage language, TMessageBox& messages) {
-  if (!WriteLevelFile(levels, board, state, path))
-    messages.ShowMessage(TMessageKind::Error, TextOf(TText::LevelFileNotCreatable, language));
 }

@@ -1,13 +1,13 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
 #include "levels/LevelList.h"
 #include "model/Board.h"
-#include "model/Messages.h"
 #include "model/PlayState.h"
 
 inline constexpr const char* LevelFileName = "gurx.dat";
@@ -20,19 +20,15 @@ std::vector<TLevelRec> DecodeLevelFile(std::span<const std::uint8_t> bytes,
 
 std::vector<std::uint8_t> EncodeLevelFile(const TLevelList& levels);
 
-// Fills the list from the file. False after telling the player that the
-// file cannot be read; the game cannot go on without levels. The message
-// names the shipped file, or the name given.
-bool ReadLevelFile(TLevelCollection& levels, const std::string& path, TLanguage language,
-                   TMessageBox& messages, const std::string& shownName = "");
+// A level file that gave no levels: missing, a folder, or not readable.
+struct TLevelFileError {
+  std::string Path;
+};
+
+// Fills the list from the file, or says which file could not be read.
+std::optional<TLevelFileError> ReadLevelFile(TLevelCollection& levels, const std::string& path);
 
 // Writes the whole list, first storing the board when it is being edited,
 // and clears LevelsChanged. False, and the file as it was, when it cannot.
 bool WriteLevelFile(TLevelCollection& levels, const TBoard& board, TPlayState state,
                     const std::string& path);
-
-// Writes the whole list, first storing the board when it is being edited.
-// A failure is reported and leaves the file as it was and LevelsChanged set,
-// so the edits are offered again.
-void SaveLevelFile(TLevelCollection& levels, const TBoard& board, TPlayState state,
-                   const std::string& path, TLanguage language, TMessageBox& messages);

@@ -4,7 +4,7 @@
 #include <functional>
 
 #include "control/GameWindow.h"
-#include "model/Texts.h"
+#include "control/Texts.h"
 
 class QLabel;
 class QPushButton;

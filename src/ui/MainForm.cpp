@@ -14,8 +14,8 @@
 #include <QShortcut>
 #include <QToolButton>
 
+#include "control/CellSpeech.h"
 #include "editor/Palette.h"
-#include "model/CellSpeech.h"
 #include "ui/Accessibility.h"
 #include "ui/PaletteWindow.h"
 #include "ui/PictureSizes.h"

@@ -22,7 +22,6 @@ TEST_F(GameTest, FirstStartAsksTheLanguageAndStartsNoLevelItself) {
   EXPECT_EQ(Data.CurrentLevel, 1);
   EXPECT_FALSE(Window.ClockOn);
   EXPECT_FALSE(Window.SoundIsOn);
-  EXPECT_EQ(Data.HelpFile, ProgramDir + "GURX.HLP");
   EXPECT_EQ(Data.EditorBrush, 0);
   Game.FormActivate();  // activated again by its own windows: runs once only
   EXPECT_TRUE(Window.Take().empty());
@@ -46,7 +45,6 @@ TEST_F(GameTest, ARememberedGameContinuesWhereItWasLeft) {
   EXPECT_EQ(Window.Place, (TPlace{300, 200}));
   EXPECT_EQ(Data.Results[1], 7);
   EXPECT_EQ(Data.EditorBrush, 1);
-  EXPECT_EQ(Data.HelpFile, ProgramDir + "GURX2.HLP");
   EXPECT_EQ(Window.BarPosition, 4);
   EXPECT_EQ(Window.Title, std::string(GameTitle) + " - Game sunday.gxs - Practice mode");
 }
@@ -79,9 +77,11 @@ TEST_F(GameTest, AnUnreadableRememberedGameOffersToClose) {
 
 TEST_F(GameTest, MissingFilesEndTheProgramAndWriteNothing) {
   Game.FormCreate(ProgramDir, SettingsPath);
+  Window.LanguageChoice = lgGerman;
   Game.FormActivate();
   EXPECT_TRUE(Window.Terminated);
-  EXPECT_EQ(Dialogs().back(), "message Can't find file GURX.DAT. Program aborted.");
+  EXPECT_EQ(Dialogs().back(),
+            "message Datei GURX.DAT konnte nicht gefunden werden. Programm wird abgebrochen.");
   EXPECT_FALSE(std::filesystem::exists(SettingsPath));
 
   TFakeGameWindow window;

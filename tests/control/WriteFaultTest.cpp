@@ -54,9 +54,8 @@ TEST(WriteFaults, TheLevelFileTheSavedGameAndTheSettingsAreWholeOldOrWholeNew) {
     levels[0].Levels.Append(TLevelBuilder{}.Tile(1, 1, n % 32).Rec);
     levels[1].Levels.Append(TLevelBuilder{}.Tile(2, 2, n % 32).Start(2, 2).Rec);
   }
-  TRecordingMessages messages;
   SurvivesKills(dirs[0] / "gurx.dat", [&](bool second) {
-    SaveLevelFile(levels[second], {}, psRunning, dirs[0] / "gurx.dat", lgEnglish, messages);
+    WriteLevelFile(levels[second], {}, psRunning, dirs[0] / "gurx.dat");
   });
 
   TResultTable results[2];

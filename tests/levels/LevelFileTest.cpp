@@ -20,12 +20,11 @@ std::vector<std::uint8_t> RecordBytes(int count) {
 struct LevelFileTest : ::testing::Test {
   TTempDir Dir;
   std::string Path = Dir / "gurx.dat";
-  TRecordingMessages Host;
   TLevelCollection Levels;
 
   int32_t Read(const std::vector<std::uint8_t>& bytes) {
     WriteBytes(Path, bytes);
-    EXPECT_TRUE(ReadLevelFile(Levels, Path, lgEnglish, Host));
+    EXPECT_FALSE(ReadLevelFile(Levels, Path).has_value());
     return Levels.Levels.LevelCount();
   }
 };
@@ -53,13 +52,12 @@ TEST_F(LevelFileTest, EveryStartedRecordIsALevelMadeValid) {
   EXPECT_EQ(third.SourceRow, 1);
 }
 
-TEST_F(LevelFileTest, MissingOrUnreadableFilesAreReportedInTheLanguage) {
-  EXPECT_FALSE(ReadLevelFile(Levels, Dir.Path().string(), lgGerman, Host));
-  EXPECT_FALSE(ReadLevelFile(Levels, Dir / "none.dat", lgUnset, Host));  // as in English
-  EXPECT_EQ(Host.Texts,
-            (std::vector<std::string>{
-                "Datei GURX.DAT konnte nicht gefunden werden. Programm wird abgebrochen.",
-                "Can't find file GURX.DAT. Program aborted."}));
+TEST_F(LevelFileTest, MissingOrUnreadableFilesAreErrorsNamingTheFile) {
+  for (const std::string& path : {Dir.Path().string(), Dir / "none.dat"}) {
+    const auto error = ReadLevelFile(Levels, path);
+    ASSERT_TRUE(error.has_value());
+    EXPECT_EQ(error->Path, path);
+  }
 }
 
 TEST_F(LevelFileTest, SavingWritesEveryLevelAndStoresTheEditedBoard) {
@@ -70,15 +68,14 @@ TEST_F(LevelFileTest, SavingWritesEveryLevelAndStoresTheEditedBoard) {
   LoadLevelToBoard(board, Levels.Levels[2]);
   board.Tile({3, 5}) = 4;
 
-  SaveLevelFile(Levels, board, psRunning, Path, lgEnglish, Host);
+  EXPECT_TRUE(WriteLevelFile(Levels, board, psRunning, Path));
   EXPECT_EQ(ReadBytes(Path), RecordBytes(3));  // a played board is never stored
   EXPECT_FALSE(Levels.LevelsChanged);
 
-  SaveLevelFile(Levels, board, psEditing, Path, lgEnglish, Host);
+  EXPECT_TRUE(WriteLevelFile(Levels, board, psEditing, Path));
   const auto saved = ReadBytes(Path);
   ASSERT_EQ(saved.size(), 3 * LevelRecSize);
   EXPECT_EQ(saved[LevelRecSize + 20], 4);
-  EXPECT_TRUE(Host.Texts.empty());
 }
 
 TEST_F(LevelFileTest, AFailedSaveKeepsTheFileAndTheChanges) {
@@ -89,13 +86,11 @@ TEST_F(LevelFileTest, AFailedSaveKeepsTheFileAndTheChanges) {
   LoadLevelToBoard(board, TLevelBuilder{}.Tile(1, 1, 5).Rec);
   ::chmod(Path.c_str(), 0444);
 
-  SaveLevelFile(Levels, board, psEditing, Path, lgGerman, Host);
-  EXPECT_EQ(Host.Texts, (std::vector<std::string>{"Datei GURX.DAT kann nicht angelegt werden."}));
+  EXPECT_FALSE(WriteLevelFile(Levels, board, psEditing, Path));
   EXPECT_TRUE(Levels.LevelsChanged);
   EXPECT_EQ(ReadBytes(Path), RecordBytes(2));
 
-  SaveLevelFile(Levels, board, psEditing, Dir / "no-such-dir/gurx.dat", lgEnglish, Host);
-  EXPECT_EQ(Host.Texts.back(), "Cannot create GURX.DAT.");
+  EXPECT_FALSE(WriteLevelFile(Levels, board, psEditing, Dir / "no-such-dir/gurx.dat"));
   EXPECT_EQ(Dir.FileCount(), 1);
 }
 

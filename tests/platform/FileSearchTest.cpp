@@ -2,7 +2,6 @@
 
 #include <filesystem>
 
-#include "model/Messages.h"
 #include "platform/Clock.h"
 #include "platform/FileSearch.h"
 #include "platform/SteadyClock.h"

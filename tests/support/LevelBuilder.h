@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "model/LevelRec.h"
-#include "model/Messages.h"
 
 // The bytes of a level file holding the records in order.
 inline std::vector<std::uint8_t> LevelFileBytes(const std::vector<TLevelRec>& records) {
@@ -25,15 +24,5 @@ struct TLevelBuilder {
     Rec.SourceCol = static_cast<std::uint8_t>(col);
     Rec.SourceRow = static_cast<std::uint8_t>(row);
     return *this;
-  }
-};
-
-// Keeps every message it is shown and answers OK.
-class TRecordingMessages : public TMessageBox {
- public:
-  std::vector<std::string> Texts;
-  TModalResult ShowMessage(TMessageKind, const std::string& text) override {
-    Texts.push_back(text);
-    return mrOk;
   }
 };

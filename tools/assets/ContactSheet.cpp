@@ -16,11 +16,6 @@
 
 namespace {
 
-class TQuiet : public TMessageBox {
- public:
-  TModalResult ShowMessage(TMessageKind, const std::string&) override { return mrOk; }
-};
-
 // Level n as it shows right after it started: the water spread from the start.
 QImage LevelPicture(TBoardRenderer& renderer, const TLevelRec& rec) {
   TBoard board;
@@ -48,9 +43,8 @@ int main(int argc, char** argv) {
   const std::string gameDir = std::string(argv[1]) + "/";
   TBoardRenderer renderer;
   TLevelCollection levels;
-  TQuiet quiet;
   if (!renderer.LoadArtwork(gameDir) ||
-      !ReadLevelFile(levels, gameDir + LevelFileName, lgEnglish, quiet)) {
+      ReadLevelFile(levels, gameDir + LevelFileName).has_value()) {
     std::cerr << "gurx-contact-sheet: no artwork or levels in " << argv[1] << "\n";
     return 1;
   }

@@ -2,7 +2,6 @@
 
 #include "model/BoardInput.h"
 #include "model/LevelRec.h"
-#include "model/Messages.h"
 #include "model/PlayState.h"
 
 // One level started in a running practice game, played by the game's own
@@ -15,10 +14,4 @@ struct THeadlessGame {
 
   explicit THeadlessGame(const TLevelRec& rec);
   void Press(TMouseButton button, TCell cell);
-};
-
-// Answers every message with OK, saying nothing.
-class TSilentMessages : public TMessageBox {
- public:
-  TModalResult ShowMessage(TMessageKind, const std::string&) override { return mrOk; }
 };

@@ -32,9 +32,8 @@ struct TBadUse : std::runtime_error {
 
 TLevelList LoadLevels(const std::string& path) {
   TLevelCollection levels;
-  TSilentMessages messages;
-  if (!ReadLevelFile(levels, path, lgEnglish, messages))
-    throw TBadUse("cannot read level file " + path);
+  if (const auto error = ReadLevelFile(levels, path))
+    throw TBadUse("cannot read level file " + error->Path);
   return levels.Levels;
 }
 

@@ -13,7 +13,7 @@
 #include <iostream>
 #include <sstream>
 
-#include "model/Texts.h"
+#include "control/Texts.h"
 #include "ui/PictureSizes.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "model/Texts.h"
+#include "control/Texts.h"
 
 #include <array>
 #include <cstddef>
@@ -12,9 +12,8 @@ struct TTextEntry {
 };
 
 constexpr std::array<TTextEntry, static_cast<std::size_t>(TText::Count_)> TextTable{{
-    {TText::LevelFileNotFound,
-     "Datei GURX.DAT konnte nicht gefunden werden. Programm wird abgebrochen.",
-     "Can't find file GURX.DAT. Program aborted."},
+    {TText::LevelFileNotFound, "Datei %1 konnte nicht gefunden werden. Programm wird abgebrochen.",
+     "Can't find file %1. Program aborted."},
     {TText::LevelFileNotCreatable, "Datei GURX.DAT kann nicht angelegt werden.",
      "Cannot create GURX.DAT."},
     {TText::ArtworkNotLoaded, "Zuwenig Speicher! Programm wird beendet.",

@@ -1,4 +1,4 @@
-#include "model/CellSpeech.h"
+#include "control/CellSpeech.h"
 
 #include <array>
 #include <vector>
