@@ -104,8 +104,8 @@ void ScrambledFullBoards(int presses) {
     for (int done = 0; done < presses;) {
       const TCell cell = CellAt(random() % CellCount);
       if (!board.New(cell)) continue;
-      board.Put(PressCell(board, {random() % 2 ? TMouseButton::Left : TMouseButton::Right, cell})
-                    ->After);
+      board.Put(
+          PressCell(board, {random() % 2 ? TMouseButton::Left : TMouseButton::Right, cell})->After);
       ++done;
     }
     if (IsSolved(board)) continue;

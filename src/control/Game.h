@@ -14,6 +14,7 @@
 #include "control/LevelBar.h"
 #include "control/LevelFiles.h"
 #include "control/LifeCycle.h"
+#include "control/SavedGames.h"
 #include "control/Settings.h"
 #include "control/Texts.h"
 #include "model/BoardInput.h"
@@ -82,9 +83,6 @@ class TGame : private TBoardHost, private TEditorHost {
   // Saved games and the level file.
   void SaveBtnClick();
   void LoadBtnClick();
-  bool ReadRememberedGame();
-  void SaveGame();
-  void LoadGame();
   // The level file, where the player may write it.
   void SaveLevels();
 
@@ -135,7 +133,6 @@ class TGame : private TBoardHost, private TEditorHost {
   void StartNextUnsolved(int direction);
   void MoveWindowFromSettings();
   void WriteSettings();
-  std::string SaveProposal() const;
   void OpenHelp(const char* file, const char* germanTopic, const char* englishTopic);
 
   TGameData data_;
@@ -151,6 +148,7 @@ class TGame : private TBoardHost, private TEditorHost {
   TLevelFiles levelFiles_;
   THints hints_;
   THistory history_;
+  TSavedGames savedGames_{data_, window_, [this] { UpdateTitleAndGauge(); }};
   TLifeCycle life_ = TLifeCycle::Created;
 };
 
@@ -158,7 +156,3 @@ class TGame : private TBoardHost, private TEditorHost {
 // ones always shown. Negative values, which have no picture, show as 0.
 TDisplayDigits ThreeDigits(std::int32_t value);
 
-// Path of the saved game the save window names: the directory, a separator
-// unless it is the root, the name, its extension made ".gxs".
-std::string SavePathFrom(const std::string& directory, const std::string& fileName);
-std::string FileNamePart(const std::string& path);

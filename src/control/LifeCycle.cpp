@@ -67,7 +67,7 @@ void TGame::StartUp() {
 
   // Without a remembered game the start-up ends here and starts no level;
   // the first paint then starts the current one through the level bar.
-  if (!ReadRememberedGame()) return;
+  if (!savedGames_.ReadRemembered(settings_->ReadString(TSettingKey::Save))) return;
   // The place once more, read afresh, as the game always did after the saved game.
   MoveWindowFromSettings();
   window_.SetSoundOn(settings_->ReadBoolean(TSettingKey::Sound));
@@ -118,6 +118,7 @@ bool TGame::CloseRequested() {
 
 void TGame::FormClose() {
   life_ = TLifeCycle::Closing;
+  savedGames_.ShuttingDown();
   window_.SetClockOn(false);
   help_.Quit();
   if (data_.State == psEditing) StoreBoardToLevel(data_.Board, data_.Levels[data_.CurrentLevel]);
@@ -125,7 +126,7 @@ void TGame::FormClose() {
       window_.ShowMessage(TMessageKind::Confirmation,
                           TextOf(TText::LevelsChanged, data_.Language)) == mrYes)
     SaveLevels();
-  SaveGame();
+  savedGames_.Save();
   WriteSettings();
 }
 

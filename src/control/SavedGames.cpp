@@ -1,8 +1,8 @@
-// The save and load buttons, the remembered game, and the save and load flows.
-#include "control/Game.h"
-#include "levels/LevelFile.h"
+// The remembered game, and the save and load flows.
+#include "control/SavedGames.h"
+
+#include "control/Texts.h"
 #include "levels/SavedGame.h"
-#include "platform/FileIO.h"
 #include "platform/FileSearch.h"
 
 namespace {
@@ -24,30 +24,13 @@ std::string SavePathFrom(const std::string& directory, const std::string& fileNa
   return path + SavedGameExtension;
 }
 
-void TGame::SaveBtnClick() {
-  window_.SetClockOn(false);
-  if (data_.State == psEditing)
-    SaveLevels();
-  else
-    SaveGame();
-  if (life_ != TLifeCycle::Closing) window_.SetClockOn(true);  // a failed save may have closed it
-}
-
-void TGame::LoadBtnClick() {
-  window_.SetClockOn(false);
-  LoadGame();
-  if (life_ != TLifeCycle::Closing) window_.SetClockOn(true);
-}
-
-bool TGame::ReadRememberedGame() {
-  data_.GameFileName = settings_ ? settings_->ReadString(TSettingKey::Save) : "";
-  if (!FileExists(data_.GameFileName)) return false;
-  const auto read = ReadSavedGameFile(data_.GameFileName);
+bool TSavedGames::ReadRemembered(const std::string& path) {
+  data_.GameFileName = path;
+  if (!FileExists(path)) return false;
+  const auto read = ReadSavedGameFile(path);
   data_.Results.ClearAll();
   if (!read) {
-    window_.ShowMessage(TMessageKind::Error,
-                        TextOf(TText::GameNotLoaded, data_.Language, data_.GameFileName));
-    window_.CloseMainWindow();
+    ReadFailed(path);
     return false;
   }
   data_.Results = *read;
@@ -57,15 +40,20 @@ bool TGame::ReadRememberedGame() {
   return true;
 }
 
-std::string TGame::SaveProposal() const {
+void TSavedGames::ReadFailed(const std::string& name) {
+  window_.ShowMessage(TMessageKind::Error, TextOf(TText::GameNotLoaded, data_.Language, name));
+  window_.CloseMainWindow();
+}
+
+std::string TSavedGames::Proposal() const {
   return FileExists(data_.GameFileName) ? FileNamePart(data_.GameFileName) : FirstSaveName;
 }
 
-void TGame::SaveGame() {
+void TSavedGames::Save() {
   if (FileExists(data_.GameFileName)) window_.PointSaveWindowAt(data_.GameFileName);
   std::string path;
   for (;;) {
-    const TSaveWindowAnswer answer = window_.ShowSaveWindow(SaveProposal());
+    const TSaveWindowAnswer answer = window_.ShowSaveWindow(Proposal());
     if (answer.Result != mrOk) return;
     path = SavePathFrom(answer.Directory, answer.FileName);
     if (!FileExists(path) ||
@@ -76,15 +64,14 @@ void TGame::SaveGame() {
   if (!WriteSavedGameFile(path, data_.Results, data_.Levels.LevelCount())) {
     window_.ShowMessage(TMessageKind::Error,
                         TextOf(TText::GameNotSaved, data_.Language, FileNamePart(path)));
-    // Inside the shut-down the close under way ends the program.
-    if (life_ != TLifeCycle::Closing) window_.CloseMainWindow();
+    if (!closing_) window_.CloseMainWindow();
     return;
   }
   data_.GameFileName = path;
-  UpdateTitleAndGauge();
+  shown_();
 }
 
-void TGame::LoadGame() {
+void TSavedGames::Load() {
   if (!data_.GameFileName.empty()) {
     const std::string name = data_.GameFileName;
     const std::string dir = name.substr(0, name.size() - FileNamePart(name).size());
@@ -96,28 +83,10 @@ void TGame::LoadGame() {
   const std::string& path = *answer.SelectedFile;
   const auto read = ReadSavedGameFile(path);
   if (!read) {
-    window_.ShowMessage(TMessageKind::Error,
-                        TextOf(TText::GameNotLoaded, data_.Language, FileNamePart(path)));
-    window_.CloseMainWindow();
+    ReadFailed(FileNamePart(path));
     return;
   }
   data_.Results = *read;
   data_.GameFileName = path;
-  UpdateTitleAndGauge();
-}
-
-// The file the levels came from, when it may and can be written; otherwise
-// the player's own level file, which the levels come from from then on.
-void TGame::SaveLevels() {
-  const bool shipped = data_.LevelFilePath == data_.ProgramDir + LevelFileName;
-  if (!(shipped && levelFiles_.ShippedReadOnly) &&
-      WriteLevelFile(data_, data_.Board, data_.State, data_.LevelFilePath))
-    return;
-  const std::string& own = levelFiles_.Own;
-  if (!own.empty() && own != data_.LevelFilePath && CreateParentDirectories(own) &&
-      WriteLevelFile(data_, data_.Board, data_.State, own)) {
-    data_.LevelFilePath = own;
-    return;
-  }
-  window_.ShowMessage(TMessageKind::Error, TextOf(TText::LevelFileNotCreatable, data_.Language));
+  shown_();
 }

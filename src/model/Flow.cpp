@@ -28,8 +28,8 @@ constexpr auto Openings = MakeOpenings();
 
 // The water passes from a wet cell toward a direction into a dry neighbour
 // holding a tile open back toward it.
-bool FlowStep(const std::array<TTileCode, CellCount>& tiles, TCellSet& wet, int from,
-              int direction, int& next) {
+bool FlowStep(const std::array<TTileCode, CellCount>& tiles, TCellSet& wet, int from, int direction,
+              int& next) {
   next = NextIndex(from, direction);
   if (next < 0 || wet.test(static_cast<std::size_t>(next))) return false;
   const TTileCode tile = tiles[static_cast<std::size_t>(next)];

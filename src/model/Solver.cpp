@@ -130,8 +130,8 @@ std::vector<TMove> ShortestFound(const TBoardState& board, const TPosition& star
 
 // Each way of steering the search fails on boards that another solves at
 // once, so each gets a short try, then all a longer one, and so on.
-TSolution SearchInRounds(const TBoardState& board, const TPosition& start, const TSpanningTree& goal,
-                         const TSolverBudget& budget) {
+TSolution SearchInRounds(const TBoardState& board, const TPosition& start,
+                         const TSpanningTree& goal, const TSolverBudget& budget) {
   constexpr std::array<TSearchWeights, 3> Steering{{{0, 8, 4}, {16, 0, 1}, {16, 8, 0}}};
   std::int64_t left = budget.Boards;
   for (std::int64_t round = 20'000; left > 0; round *= 4)

@@ -54,12 +54,9 @@ TEST(Flood, TheStartIsWetWaterNeedsFacingOpeningsAndSolvedNeedsEveryTileWet) {
   EXPECT_EQ(WetCells("\n\n\n...#─", {4, 4}), (std::vector<TCell>{{4, 4}}));
   // Water passes only between facing openings, and wets each tile once.
   EXPECT_EQ(Flooded("╶╴", {1, 1}), Picture("╺╸"));
-  EXPECT_EQ(Flooded("╶╵", {1, 1}), Picture("╺╵"));    // the second opens up
   EXPECT_EQ(Flooded("╶.╴", {1, 1}), Picture("╺.╴"));  // facing across an empty cell
   // A cross in the corner: its openings off the board change nothing.
   EXPECT_EQ(Flooded("........╶┼\n.........╵", {10, 1}), Picture("........╺╋\n.........╹"));
-  EXPECT_EQ(Flooded("┌┐\n└┤\n.╵", {2, 3}), Picture("┏┓\n┗┫\n.╹"));
-  EXPECT_EQ(WetCells("┌┐\n└┤\n.╵", {2, 3}).size(), 5u);
 
   // Solved: every tile must carry water, whatever the window still shows.
   EXPECT_FALSE(IsSolved(BoardFromText("╺╴", {1, 1})));
@@ -168,9 +165,9 @@ TEST(Press, RandomPressesFloodAsThePlainRuleAndTurnBackExactly) {
   for (int round = 0; round < 40; ++round) {
     TBoardState board;
     for (TTileCode& tile : board.Tiles)
-      tile = random() % 4 == 0 ? 0
-                               : MakeTileCode(static_cast<int>(random() % 4),
-                                              static_cast<int>(random() % 5 + 1));
+      tile = random() % 4 == 0
+                 ? 0
+                 : MakeTileCode(static_cast<int>(random() % 4), static_cast<int>(random() % 5 + 1));
     board.SourceCol = static_cast<int>(random() % BoardCols) + 1;
     board.SourceRow = static_cast<int>(random() % BoardRows) + 1;
     ComputeFlow(board);
