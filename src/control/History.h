@@ -19,9 +19,9 @@ class THistory {
  public:
   void Clear() { *this = {}; }
   // A new step drops the steps that were undone.
-  void Record(THistoryStep step) {
+  void Record(const THistoryStep& step) {
     steps_.resize(done_);
-    steps_.push_back(std::move(step));
+    steps_.push_back(step);
     done_ = steps_.size();
   }
   const THistoryStep* Undo() { return done_ > 0 ? &steps_[--done_] : nullptr; }
