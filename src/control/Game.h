@@ -47,7 +47,8 @@ class TGame : private TBoardHost, private TEditorHost {
   void Pause();
   void boxClick();
   void boxMouseDown(TMouseButton button, int x, int y);
-  // A press on a cell, from the mouse, the keyboard's cursor or the hint key.
+  // A press on a cell of the level in play, from the mouse, the keyboard's
+  // cursor or the hint key.
   void PressBoardCell(TMove move);
   // Take back the last step of the level in play, or do it again.
   void UndoBtnClick();
@@ -121,6 +122,8 @@ class TGame : private TBoardHost, private TEditorHost {
   // Levels 1..LevelCount with a result above 0, as the gauge counts them.
   int SolvedLevelCount() const;
 
+  // A press on a cell: the editor's while editing, else the rules'.
+  void PressAt(TMove move);
   void ShowStep(const TBoardState& state, const std::optional<TTurn>& turn);
   void ShowWholeState(const TBoardState& state);
   void ShowUndoButtons();

@@ -41,12 +41,15 @@ void TGame::boxClick() {
 // A press on the board: the editor's while editing, the rules' while running.
 void TGame::boxMouseDown(TMouseButton button, int x, int y) {
   const std::optional<TCell> cell = HitTestBoard(x, y);
-  if (!cell) return;
+  if (cell) PressAt({button, *cell});
+}
+
+void TGame::PressAt(TMove move) {
   if (data_.State == psEditing) {
-    if (editor_) editor_->MouseDown(button, *cell);
+    if (editor_) editor_->MouseDown(move.Button, move.Cell);
     return;
   }
-  PressBoardCell({button, *cell});
+  PressBoardCell(move);
 }
 
 void TGame::PressBoardCell(TMove move) {
@@ -72,11 +75,11 @@ void TGame::CursorKey(TCursorKey key) {
   cursor_.Move(key);
   window_.ShowCursor(cursor_.Cell);
   if (key == TCursorKey::PressLeft) {
-    PressBoardCell({TMouseButton::Left, cursor_.Cell});
+    PressAt({TMouseButton::Left, cursor_.Cell});
     boxClick();  // a left press is a click too: it ends a pause
   }
-  if (key == TCursorKey::PressRight) PressBoardCell({TMouseButton::Right, cursor_.Cell});
-  if (key == TCursorKey::PressMiddle) PressBoardCell({TMouseButton::Middle, cursor_.Cell});
+  if (key == TCursorKey::PressRight) PressAt({TMouseButton::Right, cursor_.Cell});
+  if (key == TCursorKey::PressMiddle) PressAt({TMouseButton::Middle, cursor_.Cell});
 }
 
 void TGame::HintKey() {

@@ -59,10 +59,11 @@ void TGame::StartNextUnsolved(int direction) {
 
 // Asked here for any level in play, and once more by StartLevel when the
 // level was touched: the game has always asked twice, and players know it.
-// In practice a restart is a step that undo takes back.
+// In practice a restart of a level in play is a step that undo takes back;
+// a solved one starts afresh.
 void TGame::RestartBtnClick() {
   if (LevelInPlay() && window_.ShowDialog(TDialog::GiveUpLevel) == mrNo) return;
-  if (data_.Mode != gmPractice) {
+  if (data_.Mode != gmPractice || (data_.State != psRunning && data_.State != psPaused)) {
     StartLevel(data_.CurrentLevel);
     return;
   }

@@ -12,6 +12,7 @@ void TGame::UndoBtnClick() {
   if (!UndoAllowed()) return;
   const THistoryStep* step = history_.Undo();
   if (!step) return;
+  data_.LevelTouched = true;  // what is back was played, even before a restart
   if (step->Press)
     ShowStep(step->Before, TurnBack(step->After, *step->Press));
   else
@@ -27,7 +28,9 @@ void TGame::RedoBtnClick() {
     Restart();
     return;
   }
-  ShowStep(step->After, PressCell(step->Before, *step->Press)->Turn);
+  data_.LevelTouched = true;
+  const std::optional<TPress> press = PressCell(step->Before, *step->Press);
+  ShowStep(step->After, press ? press->Turn : std::nullopt);
   if (IsSolved(data_.Board)) LevelSolved();
 }
 

@@ -230,7 +230,10 @@ void TMainForm::BuildShortcuts() {
       {"Ctrl+Y", TControl::RedoBtn}};
   for (const auto& [keys, control] : shortcuts) {
     auto* button = static_cast<QAbstractButton*>(controls_.at(control));
-    connect(new QShortcut(QKeySequence(keys), this), &QShortcut::activated, button, [button] {
+    auto* shortcut = new QShortcut(QKeySequence(keys), this);
+    // A held key takes back or does again one step, as a held press key presses once.
+    shortcut->setAutoRepeat(control != TControl::UndoBtn && control != TControl::RedoBtn);
+    connect(shortcut, &QShortcut::activated, button, [button] {
       if (button->isVisible() && button->isEnabled()) button->click();
     });
   }
