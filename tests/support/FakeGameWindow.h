@@ -29,7 +29,7 @@ class TFakeGameWindow : public TGameWindow, public TClock {
   TDisplayDigits TimeDigits, LevelDigits;
   bool SolvedMark = false;
   std::optional<TCell> Cursor;
-  std::map<TControl, std::string> Hints, Captions;
+  std::map<TControl, std::string> Hints;
   std::map<TControl, bool> Visible, Enabled;
   TPlace Place{0, 0};
   std::string SaveWindowFile, LoadWindowDirectory;
@@ -48,7 +48,7 @@ class TFakeGameWindow : public TGameWindow, public TClock {
   void SetTitle(const std::string& title) override { Title = title; }
   void SetGauge(int, int progress) override { GaugeProgress = progress; }
   void SetHint(TControl control, const std::string& hint) override { Hints[control] = hint; }
-  void SetCaption(TControl control, const std::string& text) override { Captions[control] = text; }
+  void SetCaption(TControl, const std::string&) override {}
   void SetVisible(TControl control, bool visible) override { Visible[control] = visible; }
   void SetEnabled(TControl control, bool enabled) override { Enabled[control] = enabled; }
   void ShowLevelBar(int position, int maximum) override {

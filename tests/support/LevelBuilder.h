@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstring>
-#include <string>
 #include <vector>
 
 #include "model/LevelRec.h"

@@ -98,19 +98,18 @@ TEST_F(LevelToolTest, ShippedLevelsAreReproducedAndSolved) {
 }
 
 TEST_F(LevelToolTest, SolveAndCheckProveEachLevelSolvableOrNot) {
-  const std::string& file = File;
-  const TRun unsolvable = RunTool(Dir, "solve " + file + " 1");
+  const TRun unsolvable = RunTool(Dir, "solve " + File + " 1");
   EXPECT_EQ(unsolvable.Status, 1);
   EXPECT_EQ(unsolvable.Out, std::vector<std::string>{"unsolvable"});
-  const TRun solvedAtStart = RunTool(Dir, "solve " + file + " 2 --seconds 1");
+  const TRun solvedAtStart = RunTool(Dir, "solve " + File + " 2 --seconds 1");
   EXPECT_EQ(solvedAtStart.Status, 0);
   EXPECT_EQ(solvedAtStart.Out, std::vector<std::string>{""});
-  const TRun oneTurn = RunTool(Dir, "solve " + file + " 3");
+  const TRun oneTurn = RunTool(Dir, "solve " + File + " 3");
   EXPECT_EQ(oneTurn.Status, 0);
   EXPECT_EQ(oneTurn.Out, std::vector<std::string>{"R1,1"});
-  EXPECT_EQ(RunTool(Dir, "solve " + file + " 3 --seconds soon").Status, 2);
+  EXPECT_EQ(RunTool(Dir, "solve " + File + " 3 --seconds soon").Status, 2);
 
-  const TRun check = RunTool(Dir, "check " + file);
+  const TRun check = RunTool(Dir, "check " + File);
   EXPECT_EQ(check.Status, 1);
   EXPECT_EQ(check.Out, (std::vector<std::string>{"1: unsolvable", "2: solvable in 0 presses",
                                                  "3: solvable in 1 presses"}));

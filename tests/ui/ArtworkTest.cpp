@@ -1,20 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "Sounds.h"
-#include "model/Flow.h"
 #include "model/Geometry.h"
-#include "support/LevelBuilder.h"
 #include "support/TempDir.h"
 #include "ui/BoardRenderer.h"
 #include "ui/art/ArtworkSheets.h"
 
 namespace {
-
-// The board's sheets are checked as the renderer loads them; the strips are not.
-TEST(Artwork, DigitStripsHoldTheirDigits) {
-  EXPECT_EQ(art::DigitStrip(true).size(), QSize(148, 20));
-  EXPECT_EQ(art::DigitStrip(false).size(), QSize(121, 20));
-}
 
 TEST(Artwork, MarksAreBlackOutsideTheirShapeAndTheMaskWhite) {
   const QImage water = art::WaterSheet();

@@ -48,19 +48,6 @@ struct MainWindow : ::testing::Test {
   QToolButton* Button(const char* name) const { return Window->findChild<QToolButton*>(name); }
 };
 
-TEST_F(MainWindow, StartsTheRememberedLevelAndShowsItsWater) {
-  Start("0");
-  EXPECT_EQ(Data().CurrentLevel, 2);
-  EXPECT_EQ(Window->findChild<QScrollBar*>()->value(), 199);
-  EXPECT_EQ(Data().State, psRunning);
-  EXPECT_EQ(Window->windowTitle().toStdString(),
-            std::string(GameTitle) + " - Game a.gxs - Practice mode");
-  const QImage board = Window->grab(QRect(0, 33, 500, 333)).toImage();
-  // The start shows the water mark's blue in its middle.
-  const QColor middle = board.pixelColor(StartCell());
-  EXPECT_GT(middle.blue(), middle.red() + 80);
-}
-
 // No key and no extra mouse button reaches a tool button or the board.
 TEST_F(MainWindow, KeysAndExtraButtonsChangeNothing) {
   Start("0");
