@@ -158,4 +158,3 @@ class TGame : private TBoardHost, private TEditorHost {
 // Places of a three-place display, hundreds first: leading zeros blank, the
 // ones always shown. Negative values, which have no picture, show as 0.
 TDisplayDigits ThreeDigits(std::int32_t value);
-

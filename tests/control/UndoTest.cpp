@@ -88,6 +88,10 @@ TEST_F(UndoTest, RestartIsUndoneInPracticeOnlyAndALevelStartForgets) {
   EXPECT_EQ(State(), start);
   Game.UndoBtnClick();
   EXPECT_EQ(State(), turned);
+  Game.LevelSolved();
+  Game.RestartBtnClick();  // a solved level starts afresh
+  EXPECT_FALSE(Can(TControl::UndoBtn));
+  Turn();
   Game.StartLevel(2);
   EXPECT_FALSE(Can(TControl::UndoBtn));
 

@@ -59,6 +59,8 @@ TEST_F(EditorTest, RightPressesCycleTheKindAndMakeTheStart) {
   Right(8, 8);  // a piece without openings stays, but becomes the start
   EXPECT_EQ(Tile(8, 8), 7);
   EXPECT_EQ(Data.Board.Source(), (TCell{8, 8}));
+  Game.CursorKey(TCursorKey::PressRight);  // the keys press too, at the cursor on (1,1)
+  EXPECT_EQ(KindOf(Tile(1, 1)), tkElbow);
 }
 
 TEST_F(EditorTest, LeftPressesTurnTheStartOrMoveIt) {
