@@ -73,7 +73,8 @@ class TClickLabel : public QLabel {
 // a step may raise a question, and a repeat running on under it would start
 // levels behind the player's back. It never takes the keyboard focus.
 class TLevelScrollBar : public QScrollBar {
-  Q_OBJECT  // tests find it by its class
+  // Tests find it by its class.
+  Q_OBJECT
 
  public:
   explicit TLevelScrollBar(QWidget* parent);
