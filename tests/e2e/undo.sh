@@ -22,6 +22,7 @@ start_game
 main=$(window "$title - Challenge mode")
 keys "$main" ctrl+m ctrl+m
 window "$title - Practice mode" >/dev/null
+pixels >/dev/null || fail "the board's pixels cannot be read"
 start=$(board)
 # Level 3: the tee at its start fills the end beside it, then dries the elbow.
 click "$main" 148 109 1
