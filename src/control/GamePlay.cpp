@@ -56,7 +56,7 @@ void TGame::PressBoardCell(TMove move) {
   if (data_.State != psRunning) return;
   const std::optional<TPress> press = PressCell(data_.Board, move);
   if (!press) return;
-  history_.Record({data_.Board, press->After, move});
+  history_.Record({data_.Board, press->After, move, press->Turn});
   data_.LevelTouched = true;
   ShowStep(press->After, press->Turn);
   if (IsSolved(data_.Board)) LevelSolved();

@@ -12,6 +12,7 @@ struct THistoryStep {
   TBoardState Before;
   TBoardState After;
   std::optional<TMove> Press;  // none for a restart
+  std::optional<TTurn> Turn;   // what the press showed, none without a turn
 };
 
 // What undo takes back and redo does again, without limit within a level.

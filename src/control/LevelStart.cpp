@@ -69,7 +69,8 @@ void TGame::RestartBtnClick() {
   }
   const TBoardState before = data_.Board;
   Restart();
-  if (data_.Board.State() != before) history_.Record({before, data_.Board, std::nullopt});
+  if (data_.Board.State() != before)
+    history_.Record({before, data_.Board, std::nullopt, std::nullopt});
   ShowUndoButtons();
 }
 

@@ -4,9 +4,7 @@
 
 // Only between presses of a running level: never in the editor, paused,
 // solved, out of time or under a question. The clock runs on.
-bool TGame::UndoAllowed() const {
-  return data_.State == psRunning && data_.Mode != gmEditor && !window_.ModalWindowOpen();
-}
+bool TGame::UndoAllowed() const { return data_.State == psRunning && !window_.ModalWindowOpen(); }
 
 void TGame::UndoBtnClick() {
   if (!UndoAllowed()) return;
@@ -29,8 +27,7 @@ void TGame::RedoBtnClick() {
     return;
   }
   data_.LevelTouched = true;
-  const std::optional<TPress> press = PressCell(step->Before, *step->Press);
-  ShowStep(step->After, press ? press->Turn : std::nullopt);
+  ShowStep(step->After, step->Turn);
   if (IsSolved(data_.Board)) LevelSolved();
 }
 
