@@ -5,6 +5,7 @@ void LoadLevelToBoard(TBoard& board, const TLevelRec& rec) {
   board.Backgrounds = rec.Backgrounds;
   board.SourceCol = rec.SourceCol;
   board.SourceRow = rec.SourceRow;
+  board.Locks.fill(0);
   board.ShownFlow.fill(0);
   TCell source = board.Source();
   if (OnBoard(source)) board.ShownFlow[CellIndex(source)] = 1;

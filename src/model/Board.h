@@ -12,10 +12,12 @@ struct TBoardState {
   std::int32_t SourceCol = 0;  // the flood start
   std::int32_t SourceRow = 0;
   std::array<std::uint8_t, CellCount> NewFlow{};  // water of the latest flood
+  std::array<std::uint8_t, CellCount> Locks{};    // tiles the player fixed: they never turn
 
   TTileCode& Tile(TCell cell) { return Tiles[CellIndex(cell)]; }
   TTileCode Tile(TCell cell) const { return Tiles[CellIndex(cell)]; }
   bool New(TCell cell) const { return NewFlow[CellIndex(cell)] != 0; }
+  bool Locked(TCell cell) const { return Locks[CellIndex(cell)] != 0; }
   TCell Source() const { return {SourceCol, SourceRow}; }
   bool operator==(const TBoardState&) const = default;
 };
@@ -32,8 +34,8 @@ struct TBoard : TBoardState {
   void Put(const TBoardState& state) { static_cast<TBoardState&>(*this) = state; }
 };
 
-// Copies the record in and shows water on the start cell only; the caller
-// floods next.
+// Copies the record in, unlocked, and shows water on the start cell only;
+// the caller floods next.
 void LoadLevelToBoard(TBoard& board, const TLevelRec& rec);
 
 // Copies tiles, backgrounds and flood start back; the water is never stored.

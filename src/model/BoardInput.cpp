@@ -13,6 +13,7 @@ std::optional<TCell> HitTestBoard(int x, int y) {
 std::optional<TPress> PressCell(const TBoardState& state, TMove move) {
   if (!OnBoard(move.Cell) || state.Tile(move.Cell) == 0 || !state.New(move.Cell))
     return std::nullopt;
+  if (state.Locked(move.Cell) && move.Button != TMouseButton::Middle) return std::nullopt;
   TPress press{state, std::nullopt};
   if (move.Button == TMouseButton::Left) press.Turn = RotateForward(press.After, move.Cell);
   if (move.Button == TMouseButton::Right) press.Turn = RotateBackward(press.After, move.Cell);
@@ -20,6 +21,13 @@ std::optional<TPress> PressCell(const TBoardState& state, TMove move) {
   press.After.SourceRow = move.Cell.Row;
   ComputeFlow(press.After);
   return press;
+}
+
+std::optional<TBoardState> ToggleLock(const TBoardState& state, TCell cell) {
+  if (!OnBoard(cell) || state.Tile(cell) == 0) return std::nullopt;
+  TBoardState after = state;
+  after.Locks[CellIndex(cell)] ^= 1;
+  return after;
 }
 
 std::optional<TTurn> TurnBack(const TBoardState& after, TMove move) {

@@ -26,8 +26,12 @@ struct TPress {
 };
 
 // A press on a cell of a running level: accepted only on a tile that
-// carries water. Draws nothing and waits for nothing.
+// carries water, and with the left or right button only on one that is not
+// locked. Draws nothing and waits for nothing.
 std::optional<TPress> PressCell(const TBoardState& state, TMove move);
+
+// Locks a tile, wet or dry, or unlocks it; nothing for a cell without a tile.
+std::optional<TBoardState> ToggleLock(const TBoardState& state, TCell cell);
 
 // The turn that takes back an accepted press: the tile of the state after
 // it turning the other way, none for the middle button.

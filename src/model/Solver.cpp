@@ -14,8 +14,9 @@
 namespace {
 
 TPosition PositionOf(const TBoardState& board) {
-  TPosition position{board.Tiles, static_cast<int>(CellIndex(board.Source()))};
+  TPosition position{board.Tiles, static_cast<int>(CellIndex(board.Source())), {}};
   for (TTileCode& tile : position.Tiles) tile = static_cast<TTileCode>(tile % TileCodeCount);
+  for (std::size_t i = 0; i < CellCount; ++i) position.Locked[i] = board.Locks[i] != 0;
   return position;
 }
 

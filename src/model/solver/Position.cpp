@@ -11,10 +11,15 @@ int QuarterTurns(int from, int to) {
 
 }  // namespace
 
-bool KindFits(int kind, unsigned bits) {
-  for (int rotation = 0; rotation < 4; ++rotation)
-    if ((OpeningBits(MakeTileCode(rotation, kind)) & bits) == bits) return true;
-  return false;
+bool TileFits(const TPosition& position, int cell, unsigned bits) {
+  return NearestFittingRotation(position, cell, bits) >= 0;
+}
+
+int NearestFittingRotation(const TPosition& position, int cell, unsigned bits) {
+  const TTileCode tile = position.Tiles[static_cast<std::size_t>(cell)];
+  if (position.Locked.test(static_cast<std::size_t>(cell)))
+    return (OpeningBits(tile) & bits) == bits ? RotationOf(tile) : -1;
+  return NearestFittingRotation(KindOf(tile), RotationOf(tile), bits);
 }
 
 int NearestFittingRotation(int kind, int rotation, unsigned bits) {

@@ -8,17 +8,22 @@
 #include "model/Flow.h"
 #include "model/Tiles.h"
 
-// The solver's view of a board in play: tiles and flood start, by cell index.
+// The solver's view of a board in play: tiles, flood start and locked
+// tiles, by cell index. A locked tile keeps its rotation.
 
 struct TPosition {
   std::array<TTileCode, CellCount> Tiles{};
   int Source = 0;
+  TCellSet Locked;
 };
 
-// Whether some rotation of the kind opens toward every direction of the bits.
-bool KindFits(int kind, unsigned bits);
-// Of the rotations that open toward every direction of the bits, the one
-// fewest quarter turns away from the rotation given.
+// Whether the tile can open toward every direction of the bits: a locked
+// one only as it stands.
+bool TileFits(const TPosition& position, int cell, unsigned bits);
+// Of the rotations the tile may take that open toward every direction of
+// the bits, the one fewest quarter turns away from its own; -1 for none.
+int NearestFittingRotation(const TPosition& position, int cell, unsigned bits);
+// The same for a tile of the kind with the rotation, free to turn.
 int NearestFittingRotation(int kind, int rotation, unsigned bits);
 // The presses that turn a tile from one rotation to another: none, one or two.
 std::vector<TMouseButton> TurnPresses(int from, int to);

@@ -74,7 +74,8 @@ class TBestFirst {
   };
 
   TPosition Unpack(const TPacked& rotations, int source) const {
-    TPosition position{start_.Tiles, source};
+    TPosition position = start_;
+    position.Source = source;
     for (int cell = 0; cell < CellCount; ++cell) {
       TTileCode& tile = position.Tiles[static_cast<std::size_t>(cell)];
       if (tile != 0) tile = MakeTileCode(RotationAt(rotations, cell), KindOf(tile));
@@ -88,7 +89,7 @@ class TBestFirst {
     for (int cell = 0; cell < CellCount; ++cell) {
       const auto index = static_cast<std::size_t>(cell);
       const TTileCode tile = start_.Tiles[index];
-      if (tile == 0) continue;
+      if (tile == 0 || start_.Locked.test(index)) continue;  // the goal fits locked tiles
       const int rotation = RotationAt(rotations, cell);
       const int target = NearestFittingRotation(KindOf(tile), rotation, goal.Joins[index]);
       const int forward = (target - rotation + 4) % 4;
@@ -140,7 +141,8 @@ class TBestFirst {
     const TCellSet wet = WetCells(position);
     for (int cell = 0; cell < CellCount; ++cell) {
       const TTileCode tile = position.Tiles[static_cast<std::size_t>(cell)];
-      if (!wet.test(static_cast<std::size_t>(cell)) || tile == 0 || KindOf(tile) == tkCross)
+      if (!wet.test(static_cast<std::size_t>(cell)) || tile == 0 || KindOf(tile) == tkCross ||
+          start_.Locked.test(static_cast<std::size_t>(cell)))
         continue;
       for (TMouseButton button : {TMouseButton::Left, TMouseButton::Right}) {
         if (!meter_.Spend()) return std::nullopt;

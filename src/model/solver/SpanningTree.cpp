@@ -56,14 +56,14 @@ class TTreeGrower {
 
  private:
   static std::size_t Index(int cell) { return static_cast<std::size_t>(cell); }
-  int Kind(int cell) const { return KindOf(start_.Tiles[Index(cell)]); }
 
   // May the tile take the neighbour in this direction as its parent, as far
   // as the tile itself is concerned?
   bool MayJoinToward(int tile, int direction) const {
     if (forbidden_[Index(tile)] & DirectionBit(direction)) return false;
-    return rule_ == TTreeRule::AnyJoin ||
-           (OpeningBits(start_.Tiles[Index(tile)]) & DirectionBit(direction));
+    // Every kind opens each way in some rotation; a locked tile only as it stands.
+    const bool open = OpeningBits(start_.Tiles[Index(tile)]) & DirectionBit(direction);
+    return open || (rule_ == TTreeRule::AnyJoin && !start_.Locked.test(Index(tile)));
   }
 
   // The directions in which an outside tile can join the tree now.
@@ -72,7 +72,7 @@ class TTreeGrower {
     for (int d = 0; d < DirectionCount; ++d) {
       const int parent = NextIndex(tile, d);
       if (parent < 0 || !in_.test(Index(parent)) || !MayJoinToward(tile, d)) continue;
-      if (KindFits(Kind(parent), tree_.Joins[Index(parent)] | DirectionBit(Opposite(d))))
+      if (TileFits(start_, parent, tree_.Joins[Index(parent)] | DirectionBit(Opposite(d))))
         ways |= DirectionBit(d);
     }
     return ways;
@@ -156,12 +156,12 @@ class TTreeGrower {
     for (int cell = 0; cell < CellCount; ++cell)
       if (in_.test(Index(cell)))
         for (int d = 0; d < DirectionCount; ++d)
-          if (KindFits(Kind(cell), tree_.Joins[Index(cell)] | DirectionBit(d))) reach(cell, d);
+          if (TileFits(start_, cell, tree_.Joins[Index(cell)] | DirectionBit(d))) reach(cell, d);
     while (!queue.empty()) {
       const auto [cell, up] = queue.back();
       queue.pop_back();
       for (int d = 0; d < DirectionCount; ++d)
-        if (d != up && KindFits(Kind(cell), DirectionBit(up) | DirectionBit(d))) reach(cell, d);
+        if (d != up && TileFits(start_, cell, DirectionBit(up) | DirectionBit(d))) reach(cell, d);
     }
     return (reached & tiles_) == tiles_;
   }

@@ -6,7 +6,7 @@ void TurnSubtree(const TPosition& start, const TSpanningTree& tree, int tile,
                  std::vector<TMove>& presses) {
   const auto index = static_cast<std::size_t>(tile);
   const TTileCode code = start.Tiles[index];
-  const int target = NearestFittingRotation(KindOf(code), RotationOf(code), tree.Joins[index]);
+  const int target = NearestFittingRotation(start, tile, tree.Joins[index]);
   for (TMouseButton button : TurnPresses(RotationOf(code), target))
     presses.push_back({button, CellAt(index)});
   for (int d = 0; d < DirectionCount; ++d) {

@@ -25,16 +25,17 @@ class TWalker {
   int Rotation(int cell) const { return RotationOf(position_.Tiles[Index(cell)]); }
   int Kind(int cell) const { return KindOf(position_.Tiles[Index(cell)]); }
   int GoalRotation(int cell) const {
-    return NearestFittingRotation(Kind(cell), Rotation(cell), goal_.Joins[Index(cell)]);
+    return NearestFittingRotation(position_, cell, goal_.Joins[Index(cell)]);
   }
   bool AtGoal(int cell) const { return GoalRotation(cell) == Rotation(cell); }
   bool Opens(int cell, int direction) const {
     return OpeningBits(position_.Tiles[Index(cell)]) & DirectionBit(direction);
   }
 
-  // Presses the tile until it has the rotation; false if it is dry.
+  // Presses the tile until it has the rotation; false if it is dry or locked.
   bool TurnTo(int cell, int rotation) {
     if (rotation == Rotation(cell)) return true;
+    if (rotation < 0 || position_.Locked.test(Index(cell))) return false;
     if (!WetCells(position_).test(Index(cell))) return false;
     for (TMouseButton button : TurnPresses(Rotation(cell), rotation)) {
       PressTile(position_, cell, button);
@@ -49,10 +50,10 @@ class TWalker {
     const unsigned goal = goal_.Joins[Index(cell)] | DirectionBit(direction);
     for (unsigned drop = 0; drop < 16; ++drop) {
       if ((drop & goal) != drop || (drop & DirectionBit(direction))) continue;
-      const int rotation = NearestFittingRotation(Kind(cell), Rotation(cell), goal & ~drop);
+      const int rotation = NearestFittingRotation(position_, cell, goal & ~drop);
       if (rotation >= 0) return rotation;
     }
-    return NearestFittingRotation(Kind(cell), Rotation(cell), DirectionBit(direction));
+    return NearestFittingRotation(position_, cell, DirectionBit(direction));
   }
 
   // Visits every tile that can still be entered from this wet one, then
