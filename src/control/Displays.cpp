@@ -1,4 +1,4 @@
-// The time and level displays, the title, the gauge and the window's texts.
+// The time and level displays, the count of the water, the title, the gauge and the window's texts.
 #include <algorithm>
 #include <array>
 
@@ -52,6 +52,25 @@ TDisplayDigits ThreeDigits(std::int32_t value) {
   return digits;
 }
 
+// Blank in the editor, whose water is no count of play.
+void TGame::ShowWaterCount() {
+  if (data_.State == psEditing) {
+    window_.DrawWaterCount(std::nullopt);
+    window_.SetHint(TControl::WaterCount, "");
+    return;
+  }
+  TWaterCount count;
+  for (std::size_t i = 0; i < CellCount; ++i) {
+    if (data_.Board.Tiles[i] == 0) continue;
+    ++count.Tiles;
+    if (data_.Board.ShownFlow[i] != 0) ++count.Wet;
+  }
+  window_.DrawWaterCount(count);
+  window_.SetHint(TControl::WaterCount,
+                  TextOf(TText::WaterCountHint, data_.Language, std::to_string(count.Wet),
+                         std::to_string(count.Tiles)));
+}
+
 void TGame::timboxPaint() { window_.DrawTimeDisplay(ThreeDigits(data_.TimeLeft)); }
 
 void TGame::levelboxPaint() {
@@ -102,5 +121,6 @@ void TGame::ApplyLanguage() {
       window_.SetHint(entry.Control, text);
   }
   timboxPaint();
+  ShowWaterCount();
   UpdateTitleAndGauge();
 }

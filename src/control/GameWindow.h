@@ -38,6 +38,7 @@ enum class TControl {
   gsol,
   UndoBtn,
   RedoBtn,
+  WaterCount,
 };
 
 // The small modal windows. Each sets its own texts for the language when it opens.
@@ -55,6 +56,13 @@ enum class TDialog {
 
 // Digits of a three-place display, hundreds first; nothing where the place is blank.
 using TDisplayDigits = std::array<std::optional<int>, 3>;
+
+// The tiles that carry water as drawn, of all tiles of the level.
+struct TWaterCount {
+  int Wet = 0;
+  int Tiles = 0;
+  friend bool operator==(const TWaterCount&, const TWaterCount&) = default;
+};
 
 struct TSaveWindowAnswer {
   TModalResult Result = mrCancel;
@@ -82,6 +90,8 @@ class TGameWindow : public TMessageBox {
   // Displays and texts.
   virtual void DrawTimeDisplay(const TDisplayDigits& digits) = 0;
   virtual void DrawLevelDisplay(const TDisplayDigits& digits, bool solvedMark) = 0;
+  // Blank without a count.
+  virtual void DrawWaterCount(std::optional<TWaterCount> count) = 0;
   virtual void SetTitle(const std::string& title) = 0;
   virtual void SetGauge(int maximum, int progress) = 0;
   virtual void SetHint(TControl control, const std::string& hint) = 0;

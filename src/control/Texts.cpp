@@ -80,6 +80,7 @@ constexpr std::array<TTextEntry, static_cast<std::size_t>(TText::Count_)> TextTa
     {TText::LevelBarHint, "Stufe wählen", "Select level"},
     {TText::UndoHint, "Rückgängig", "Undo"},
     {TText::RedoHint, "Wiederholen", "Redo"},
+    {TText::WaterCountHint, "Wasser: %1 von %2 Feldern", "Water: %1 of %2 tiles"},
     {TText::TimeCaption, "Zeit:", "Time:"},
     {TText::LevelCaption, "Stufe:", "Level:"},
 }};

@@ -66,6 +66,7 @@ enum class TText {
   LevelBarHint,
   UndoHint,
   RedoHint,
+  WaterCountHint,
   TimeCaption,
   LevelCaption,
   Count_

@@ -103,6 +103,26 @@ class TAccessibleDisplay : public TAccessibleNumber {
   TDigitDisplay* Display() const { return static_cast<TDigitDisplay*>(widget()); }
 };
 
+// The count of the water: its name says both numbers in the player's
+// language, its value is the tiles with water.
+class TAccessibleCount : public TAccessibleNumber {
+ public:
+  explicit TAccessibleCount(TCountDisplay* display)
+      : TAccessibleNumber(display, QAccessible::StaticText) {}
+
+  QString text(QAccessible::Text kind) const override {
+    if (kind == QAccessible::Value) return QString::number(Count()->Number());
+    return QAccessibleWidget::text(kind);
+  }
+  QVariant currentValue() const override { return Count()->Number(); }
+  void setCurrentValue(const QVariant&) override {}
+  QVariant maximumValue() const override { return CellCount; }
+  QVariant minimumValue() const override { return 0; }
+
+ private:
+  TCountDisplay* Count() const { return static_cast<TCountDisplay*>(widget()); }
+};
+
 class TAccessibleBoard;
 
 // One cell of the board; it lives as long as the board's interface.
@@ -198,6 +218,7 @@ QAccessibleInterface* Factory(const QString&, QObject* object) {
   if (!widget) return nullptr;
   if (auto* bar = dynamic_cast<TLevelScrollBar*>(widget)) return new TAccessibleLevelBar(bar);
   if (auto* display = dynamic_cast<TDigitDisplay*>(widget)) return new TAccessibleDisplay(display);
+  if (auto* count = dynamic_cast<TCountDisplay*>(widget)) return new TAccessibleCount(count);
   if (auto* board = dynamic_cast<TBoardSurface*>(widget)) return new TAccessibleBoard(board);
   if (qobject_cast<QPushButton*>(widget) || qobject_cast<QToolButton*>(widget))
     return new TAccessibleButton(static_cast<QAbstractButton*>(widget));
@@ -223,8 +244,13 @@ void AnnounceCursorCell(QWidget* board, bool moved) {
 }
 
 void AnnounceNumber(QWidget* display) {
-  auto* digits = dynamic_cast<TDigitDisplay*>(display);
-  if (!digits) return;
-  QAccessibleValueChangeEvent event(display, digits->Number());
+  int number = 0;
+  if (auto* digits = dynamic_cast<TDigitDisplay*>(display))
+    number = digits->Number();
+  else if (auto* count = dynamic_cast<TCountDisplay*>(display))
+    number = count->Number();
+  else
+    return;
+  QAccessibleValueChangeEvent event(display, number);
   QAccessible::updateAccessibility(&event);
 }

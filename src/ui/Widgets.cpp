@@ -14,6 +14,7 @@ constexpr int Place = 13;
 constexpr int BlankX = 110;
 constexpr int SolvedX = 122;
 constexpr int UnsolvedX = 135;
+constexpr int SlashX = 148;
 }  // namespace
 
 TDigitDisplay::TDigitDisplay(QImage strip, bool withMark, QWidget* parent)
@@ -47,6 +48,31 @@ void TDigitDisplay::paintEvent(QPaintEvent*) {
   if (withMark_)
     DrawPart(painter, QRect(42, 0, Place, 20), strip_,
              QRect(solved_ ? SolvedX : UnsolvedX, 0, Place, 20), scale_);
+}
+
+TCountDisplay::TCountDisplay(QImage strip, QWidget* parent)
+    : QWidget(parent), strip_(std::move(strip)), scale_(std::max(1, strip_.height() / 20)) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TCountDisplay::Show(std::optional<TWaterCount> count) {
+  if (count == count_) return;
+  count_ = count;
+  repaint();
+}
+
+void TCountDisplay::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), Qt::black);
+  if (!count_) return;
+  const std::string text = std::to_string(count_->Wet) + "/" + std::to_string(count_->Tiles);
+  int x = (width() - Place * static_cast<int>(text.size()) + (Place - DigitWidth)) / 2;
+  for (const char glyph : text) {
+    const int source = glyph == '/' ? SlashX : DigitWidth * (glyph - '0');
+    DrawPart(painter, QRect(x, 0, DigitWidth, 20), strip_, QRect(source, 0, DigitWidth, 20),
+             scale_);
+    x += Place;
+  }
 }
 
 TGauge::TGauge(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
@@ -121,7 +147,8 @@ void TBoardSurface::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::RightButton) button = TMouseButton::Right;
   if (event->button() == Qt::MiddleButton) button = TMouseButton::Middle;
   const QPoint at = event->position().toPoint();
-  if (button && Pressed) Pressed(*button, at.x(), at.y());
+  const bool shift = event->modifiers() & Qt::ShiftModifier;
+  if (button && Pressed) Pressed(*button, at.x(), at.y(), shift);
 }
 
 void TBoardSurface::mouseReleaseEvent(QMouseEvent* event) {

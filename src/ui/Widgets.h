@@ -31,6 +31,24 @@ class TDigitDisplay : public QWidget {
   bool solved_ = false;
 };
 
+// The count of the water, "7/12", centred in the level display's digits;
+// blank without a count.
+class TCountDisplay : public QWidget {
+ public:
+  TCountDisplay(QImage strip, QWidget* parent);
+  void Show(std::optional<TWaterCount> count);
+  // The tiles with water, 0 when blank.
+  int Number() const { return count_ ? count_->Wet : 0; }
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+
+ private:
+  QImage strip_;
+  int scale_;
+  std::optional<TWaterCount> count_;
+};
+
 // The solved gauge: a red bar filled upward on black.
 class TGauge : public QWidget {
  public:
@@ -87,7 +105,7 @@ class TLevelScrollBar : public QScrollBar {
 class TBoardSurface : public QWidget {
  public:
   TBoardSurface(const QImage& picture, QWidget* parent);
-  std::function<void(TMouseButton, int x, int y)> Pressed;
+  std::function<void(TMouseButton, int x, int y, bool shift)> Pressed;
   std::function<void()> Clicked;
   std::function<void()> Painting;
   TBoardSpeech Speech;

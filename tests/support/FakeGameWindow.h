@@ -29,6 +29,7 @@ class TFakeGameWindow : public TGameWindow, public TClock {
   TDisplayDigits TimeDigits, LevelDigits;
   bool SolvedMark = false;
   std::optional<TCell> Cursor;
+  std::optional<TWaterCount> WaterCount;
   std::map<TControl, std::string> Hints;
   std::map<TControl, bool> Visible, Enabled;
   TPlace Place{0, 0};
@@ -45,6 +46,7 @@ class TFakeGameWindow : public TGameWindow, public TClock {
     LevelDigits = digits;
     SolvedMark = solved;
   }
+  void DrawWaterCount(std::optional<TWaterCount> count) override { WaterCount = count; }
   void SetTitle(const std::string& title) override { Title = title; }
   void SetGauge(int, int progress) override { GaugeProgress = progress; }
   void SetHint(TControl control, const std::string& hint) override { Hints[control] = hint; }
