@@ -15,6 +15,7 @@ struct TWords {
   const char* And;
   const char* Water;
   const char* Dry;
+  const char* Locked;
   const char* Board;
 };
 
@@ -28,6 +29,7 @@ constexpr TWords German{"Spalte",
                         "und",
                         "Wasser",
                         "trocken",
+                        "gesperrt",
                         "Spielfeld"};
 constexpr TWords English{
     "Column",
@@ -39,6 +41,7 @@ constexpr TWords English{
     "and",
     "water",
     "dry",
+    "locked",
     "Board"};
 
 const TWords& WordsOf(TLanguage language) { return language == lgGerman ? German : English; }
@@ -66,7 +69,8 @@ std::string CellSpeech(const TBoard& board, TCell cell, TLanguage language) {
     if (IsOpen(tile, d)) openings.push_back(words.Directions[static_cast<std::size_t>(d)]);
   text += words.Kinds[static_cast<std::size_t>(KindOf(tile))];
   if (!openings.empty()) text += std::string(", ") + words.Open + " " + Listed(openings, words.And);
-  return text + ", " + (board.Shown(cell) ? words.Water : words.Dry);
+  text += std::string(", ") + (board.Shown(cell) ? words.Water : words.Dry);
+  return board.Locked(cell) ? text + ", " + words.Locked : text;
 }
 
 std::string BoardSpeechName(TLanguage language) { return WordsOf(language).Board; }

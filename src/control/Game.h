@@ -46,10 +46,12 @@ class TGame : private TBoardHost, private TEditorHost {
   // Play.
   void Pause();
   void boxClick();
-  void boxMouseDown(TMouseButton button, int x, int y);
+  void boxMouseDown(TMouseButton button, int x, int y, bool shift = false);
   // A press on a cell of the level in play, from the mouse, the keyboard's
   // cursor or the hint key.
   void PressBoardCell(TMove move);
+  // Locks a tile of the running level, or unlocks it: a step of its own.
+  void ToggleLockAt(TCell cell);
   // Take back the last step of the level in play, or do it again.
   void UndoBtnClick();
   void RedoBtnClick();
@@ -98,6 +100,7 @@ class TGame : private TBoardHost, private TEditorHost {
   // Displays and texts.
   void timboxPaint();
   void levelboxPaint();
+  void ShowWaterCount();
   void UpdateTitleAndGauge() override;
   void ApplyLanguage();
   // Redraws every cell, column by column.

@@ -38,10 +38,24 @@ void TGame::boxClick() {
   if (data_.State == psPaused) SetPlayState(psRunning);
 }
 
-// A press on the board: the editor's while editing, the rules' while running.
-void TGame::boxMouseDown(TMouseButton button, int x, int y) {
+// A press on the board: the editor's while editing, the rules' while
+// running; with Shift held in play, a lock put on or taken off.
+void TGame::boxMouseDown(TMouseButton button, int x, int y, bool shift) {
   const std::optional<TCell> cell = HitTestBoard(x, y);
-  if (cell) PressAt({button, *cell});
+  if (!cell) return;
+  if (shift && data_.State != psEditing)
+    ToggleLockAt(*cell);
+  else
+    PressAt({button, *cell});
+}
+
+// A lock changes neither the water nor whether the level was touched.
+void TGame::ToggleLockAt(TCell cell) {
+  if (data_.State != psRunning) return;
+  const std::optional<TBoardState> after = ToggleLock(data_.Board, cell);
+  if (!after) return;
+  history_.Record({TStepKind::Lock, data_.Board, *after, std::nullopt, std::nullopt});
+  ShowWholeState(*after);
 }
 
 void TGame::PressAt(TMove move) {
@@ -56,7 +70,7 @@ void TGame::PressBoardCell(TMove move) {
   if (data_.State != psRunning) return;
   const std::optional<TPress> press = PressCell(data_.Board, move);
   if (!press) return;
-  history_.Record({data_.Board, press->After, move, press->Turn});
+  history_.Record({TStepKind::Press, data_.Board, press->After, move, press->Turn});
   data_.LevelTouched = true;
   ShowStep(press->After, press->Turn);
   if (IsSolved(data_.Board)) LevelSolved();
@@ -68,6 +82,7 @@ void TGame::ShowStep(const TBoardState& state, const std::optional<TTurn>& turn)
   if (turn) animator_.ShowTurn(*turn);
   animator_.AnimateFlow(data_.Board);
   ShowUndoButtons();
+  ShowWaterCount();
 }
 
 void TGame::CursorKey(TCursorKey key) {
@@ -80,6 +95,7 @@ void TGame::CursorKey(TCursorKey key) {
   }
   if (key == TCursorKey::PressRight) PressAt({TMouseButton::Right, cursor_.Cell});
   if (key == TCursorKey::PressMiddle) PressAt({TMouseButton::Middle, cursor_.Cell});
+  if (key == TCursorKey::Lock) ToggleLockAt(cursor_.Cell);
 }
 
 void TGame::HintKey() {

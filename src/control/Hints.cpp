@@ -10,7 +10,7 @@ constexpr std::int64_t MostBoards = 2'000'000;
 }  // namespace
 
 bool THints::Follows(const TBoardState& board) const {
-  return !plan_.empty() && board.Tiles == expected_.Tiles && board.Source() == expected_.Source();
+  return !plan_.empty() && board == expected_;
 }
 
 std::optional<TMove> THints::Next(const TBoardState& board, TClock& clock) {

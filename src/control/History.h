@@ -7,11 +7,15 @@
 #include "model/Board.h"
 #include "model/BoardInput.h"
 
-// One step of the level in play: a press, or a restart in practice.
+enum class TStepKind { Press, Lock, Restart };
+
+// One step of the level in play: a press, a lock put on or taken off, or a
+// restart in practice.
 struct THistoryStep {
+  TStepKind Kind;
   TBoardState Before;
   TBoardState After;
-  std::optional<TMove> Press;  // none for a restart
+  std::optional<TMove> Press;  // the press of a press step
   std::optional<TTurn> Turn;   // what the press showed, none without a turn
 };
 

@@ -70,7 +70,7 @@ void TGame::RestartBtnClick() {
   const TBoardState before = data_.Board;
   Restart();
   if (data_.Board.State() != before)
-    history_.Record({before, data_.Board, std::nullopt, std::nullopt});
+    history_.Record({TStepKind::Restart, before, data_.Board, std::nullopt, std::nullopt});
   ShowUndoButtons();
 }
 

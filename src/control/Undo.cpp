@@ -1,4 +1,4 @@
-// Undo and redo of the presses of the level in play, and of a restart in practice.
+// Undo and redo of the presses and locks of the level in play, and of a restart in practice.
 #include "control/Game.h"
 #include "model/Flow.h"
 
@@ -11,19 +11,23 @@ void TGame::UndoBtnClick() {
   const THistoryStep* step = history_.Undo();
   if (!step) return;
   data_.LevelTouched = true;  // what is back was played, even before a restart
-  if (step->Press)
+  if (step->Kind == TStepKind::Press)
     ShowStep(step->Before, TurnBack(step->After, *step->Press));
   else
     ShowWholeState(step->Before);
 }
 
-// A redo is the press again, or the restart again.
+// A redo is the press, the lock or the restart again.
 void TGame::RedoBtnClick() {
   if (!UndoAllowed()) return;
   const THistoryStep* step = history_.Redo();
   if (!step) return;
-  if (!step->Press) {
+  if (step->Kind == TStepKind::Restart) {
     Restart();
+    return;
+  }
+  if (step->Kind == TStepKind::Lock) {
+    ShowWholeState(step->After);
     return;
   }
   data_.LevelTouched = true;
@@ -31,15 +35,17 @@ void TGame::RedoBtnClick() {
   if (IsSolved(data_.Board)) LevelSolved();
 }
 
-// A step that changed many tiles at once: each changed cell is drawn anew,
+// A step that changed many tiles or locks at once: each changed cell is drawn anew,
 // then the water changes in its phases.
 void TGame::ShowWholeState(const TBoardState& state) {
   const TBoardState old = data_.Board;
   data_.Board.Put(state);
   for (std::size_t i = 0; i < CellCount; ++i)
-    if (old.Tiles[i] != state.Tiles[i]) window_.DrawCell(CellAt(i).Col, CellAt(i).Row);
+    if (old.Tiles[i] != state.Tiles[i] || old.Locks[i] != state.Locks[i])
+      window_.DrawCell(CellAt(i).Col, CellAt(i).Row);
   animator_.AnimateFlow(data_.Board);
   ShowUndoButtons();
+  ShowWaterCount();
 }
 
 void TGame::ShowUndoButtons() {

@@ -1,6 +1,7 @@
 #include "ui/BoardRenderer.h"
 
 #include <QPainter>
+#include <QRadialGradient>
 
 #include "model/Geometry.h"
 #include "ui/Pictures.h"
@@ -107,6 +108,30 @@ void TBoardRenderer::DrawRotationFrame(const TBoard& board, TPlayState state, TC
   const int row = kind >= 1 && kind * CellPixels * scale_ <= tiles_.height() ? kind - 1 : 5;
   Copy(tiles_, {frame * CellPixels, row * CellPixels}, {CellPixels, CellPixels}, CellOrigin(cell));
   if (board.Shown(cell)) DrawWaterMark(cell, MarkFor(board, state, cell));
+  if (board.Locked(cell)) DrawLockMark(cell);
+}
+
+// Four rivets in the corners, where no pipe runs: dark rimmed and lit from
+// the top left like the pipes, so they show on every tile, wet or dry, in
+// colour and in grey alike.
+void TBoardRenderer::DrawLockMark(TCell cell) {
+  constexpr double Inset = 5.5;
+  constexpr double Radius = 2.6;
+  QPainter painter(&surface_);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.scale(scale_, scale_);
+  const QRectF square(CellRect(cell));
+  const QRectF inner = square.adjusted(Inset, Inset, -Inset, -Inset);
+  for (const QPointF centre : {inner.topLeft(), inner.topRight(), inner.bottomLeft(),
+                               inner.bottomRight()}) {
+    QRadialGradient metal(centre - QPointF(0.9, 0.9), 2 * Radius);
+    metal.setColorAt(0, QColor(255, 255, 240));
+    metal.setColorAt(0.45, QColor(190, 186, 170));
+    metal.setColorAt(1, QColor(70, 66, 60));
+    painter.setPen(QPen(QColor(16, 16, 16), 1.0));
+    painter.setBrush(metal);
+    painter.drawEllipse(centre, Radius, Radius);
+  }
 }
 
 QRegion TBoardRenderer::DrawFlowPhase(const TBoard& board, TPlayState state, int phase) {

@@ -43,6 +43,7 @@ class TBoardRenderer {
   void Copy(const QImage& from, QPoint source, QSize size, QPoint target,
             QPainter::CompositionMode mode = QPainter::CompositionMode_Source);
   void DrawWaterMark(TCell cell, int markX);
+  void DrawLockMark(TCell cell);
   int MarkFor(const TBoard& board, TPlayState state, TCell cell) const;
 
   int scale_;

@@ -94,10 +94,10 @@ TMainForm::TMainForm(const std::string& programDir, const std::string& settingsP
   BuildDisplays();
   board_ = new TBoardSurface(renderer_.Surface(), this);
   board_->setGeometry(0, ToolBarHeight, TBoardRenderer::Width, TBoardRenderer::Height);
-  board_->Pressed = [this](TMouseButton button, int x, int y) {
+  board_->Pressed = [this](TMouseButton button, int x, int y, bool shift) {
     Input([&] {
       game_.HideCursor();
-      game_.boxMouseDown(button, x, y);
+      game_.boxMouseDown(button, x, y, shift);
     });
   };
   board_->Clicked = [this] { Input([this] { game_.boxClick(); }); };
@@ -202,6 +202,10 @@ void TMainForm::BuildSideColumn() {
   ToolButton(TControl::RedoBtn, "redo", 0, [this] {
     game_.RedoBtnClick();
   })->setGeometry(445, ToolBarHeight + 6, 25, 25);
+  BlackBox(this, {409, ToolBarHeight + 35, 69, 26}, {409, ToolBarHeight + 36, 69, 24});
+  countDisplay_ = new TCountDisplay(art::DigitStrip(true, renderer_.Scale()), this);
+  countDisplay_->setGeometry(411, ToolBarHeight + 38, 65, 20);
+  controls_[TControl::WaterCount] = countDisplay_;
 
   auto* pausetext = new TClickLabel(this);
   // Taller than the text's box of 269 x 100 around the same middle, so the
@@ -240,15 +244,16 @@ void TMainForm::BuildShortcuts() {
 }
 
 // Keyboard play: the arrows move the cursor, Q or comma, E or full stop and
-// W or slash press at it like the left, right and middle buttons. A held
-// press key presses once.
+// W or slash press at it like the left, right and middle buttons, L locks
+// its tile. A held press or lock key acts once.
 void TMainForm::keyPressEvent(QKeyEvent* event) {
   static const std::map<int, TCursorKey> keys{
       {Qt::Key_Left, TCursorKey::Left},     {Qt::Key_Right, TCursorKey::Right},
       {Qt::Key_Up, TCursorKey::Up},         {Qt::Key_Down, TCursorKey::Down},
       {Qt::Key_Q, TCursorKey::PressLeft},   {Qt::Key_Comma, TCursorKey::PressLeft},
       {Qt::Key_E, TCursorKey::PressRight},  {Qt::Key_Period, TCursorKey::PressRight},
-      {Qt::Key_W, TCursorKey::PressMiddle}, {Qt::Key_Slash, TCursorKey::PressMiddle}};
+      {Qt::Key_W, TCursorKey::PressMiddle}, {Qt::Key_Slash, TCursorKey::PressMiddle},
+      {Qt::Key_L, TCursorKey::Lock}};
   const auto key = keys.find(event->key());
   const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
   if (event->key() == Qt::Key_H && plain) {
@@ -379,6 +384,12 @@ void TMainForm::DrawLevelDisplay(const TDisplayDigits& digits, bool solvedMark) 
   const int before = levelDisplay_->Number();
   levelDisplay_->Show(digits, solvedMark);
   if (levelDisplay_->Number() != before) AnnounceNumber(levelDisplay_);
+}
+
+void TMainForm::DrawWaterCount(std::optional<TWaterCount> count) {
+  const int before = countDisplay_->Number();
+  countDisplay_->Show(count);
+  if (countDisplay_->Number() != before) AnnounceNumber(countDisplay_);
 }
 
 void TMainForm::DrawFlowPhase(int phase) {

@@ -35,6 +35,7 @@ class TMainForm : public QWidget, public TGameWindow {
   void ShowCursor(std::optional<TCell> cell) override;
   void DrawTimeDisplay(const TDisplayDigits& digits) override;
   void DrawLevelDisplay(const TDisplayDigits& digits, bool solvedMark) override;
+  void DrawWaterCount(std::optional<TWaterCount> count) override;
   void SetTitle(const std::string& title) override;
   void SetGauge(int maximum, int progress) override { gauge_->Set(maximum, progress); }
   void SetHint(TControl control, const std::string& hint) override;
@@ -97,6 +98,7 @@ class TMainForm : public QWidget, public TGameWindow {
   TBoardSurface* board_ = nullptr;
   TDigitDisplay* timeDisplay_ = nullptr;
   TDigitDisplay* levelDisplay_ = nullptr;
+  TCountDisplay* countDisplay_ = nullptr;
   TGauge* gauge_ = nullptr;
   TLevelScrollBar* levelScroll_ = nullptr;
   std::unique_ptr<TDialogSet> dialogs_;
