@@ -20,7 +20,7 @@ int main(int argc, char** argv) {
   const std::string programDir = ProgramDir();
   TLevelFiles levelFiles{
       arguments.size() > 1 ? QFileInfo(arguments[1]).absoluteFilePath().toStdString() : "",
-      OwnLevelFile(), InstalledProgramDir(programDir)};
+      OwnLevelFile(), InstalledProgramDir(programDir), KeptBoardFile()};
   TMainForm window(DataDir(programDir), SettingsDir() + SettingsFileName, std::move(levelFiles));
   window.show();
   return QApplication::exec();

@@ -17,6 +17,7 @@
 #include "control/SavedGames.h"
 #include "control/Settings.h"
 #include "control/Texts.h"
+#include "levels/BoardInProgress.h"
 #include "model/BoardInput.h"
 
 // The main window's handlers, without the window: every rule of play,
@@ -135,6 +136,10 @@ class TGame : private TBoardHost, private TEditorHost {
 
   void StartUp();
   void Terminate();
+  void KeepLevelInProgress();
+  void ForgetLevelInProgress();
+  std::optional<TBoardInProgress> ReadLevelInProgress() const;
+  void ResumeLevelInProgress(const std::optional<TBoardInProgress>& kept);
   bool LevelInPlay() const;
   void StartNextUnsolved(int direction);
   void MoveWindowFromSettings();

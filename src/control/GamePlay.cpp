@@ -129,6 +129,7 @@ void TGame::TimerTimer() {
 
 void TGame::LevelSolved() {
   window_.SetClockOn(false);
+  ForgetLevelInProgress();
   PlaySoundCue(scSolved);
   SetPlayState(psSolved);
   window_.ShowDialog(TDialog::Solved);

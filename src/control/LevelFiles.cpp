@@ -5,7 +5,12 @@
 
 #include "platform/Paths.h"
 
-std::string OwnLevelFile() { return XdgDir("XDG_DATA_HOME", ".local/share") + "gurgelix/gurx.dat"; }
+namespace {
+std::string PlayerDataDir() { return XdgDir("XDG_DATA_HOME", ".local/share") + "gurgelix/"; }
+}  // namespace
+
+std::string OwnLevelFile() { return PlayerDataDir() + "gurx.dat"; }
+std::string KeptBoardFile() { return PlayerDataDir() + "board"; }
 
 namespace {
 constexpr std::string_view InstalledProgramFolder = "/lib/games/gurgelix/";

@@ -2,16 +2,20 @@
 
 #include <string>
 
-// Where the levels come from, and where the editor's saves go.
+// Where the levels come from, where the editor's saves go, and where a
+// practice level in progress waits for the next start.
 struct TLevelFiles {
   std::string Argument;          // the file named on the command line, or empty
   std::string Own;               // the player's own level file, or empty for none
   bool ShippedReadOnly = false;  // an installed game never changes its shipped file
+  std::string KeptBoard;         // the level in progress, or empty for none
 };
 
 // The player's own level file: gurgelix/gurx.dat under $XDG_DATA_HOME, else
 // under ~/.local/share.
 std::string OwnLevelFile();
+// The practice level in progress, beside it.
+std::string KeptBoardFile();
 
 // Whether the program lies where the package installs it.
 bool InstalledProgramDir(const std::string& programDir);

@@ -19,6 +19,7 @@ bool TGame::StartLevel(std::int32_t n) {
   animator_.AnimateFlow(data_.Board);
   data_.LevelTouched = false;
   history_.Clear();
+  ForgetLevelInProgress();
   cursor_.Cell = data_.Board.Source();
   if (cursor_.Shown) window_.ShowCursor(cursor_.Cell);
   SetPlayState(data_.Mode == gmEditor ? psEditing : psRunning);

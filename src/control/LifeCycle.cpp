@@ -74,7 +74,9 @@ void TGame::StartUp() {
   // The bar shows the level before it starts, so the first paint finds it
   // aligned and does not start the level a second time.
   PlaceLevelBarAtCurrentLevel();
+  const std::optional<TBoardInProgress> kept = ReadLevelInProgress();
   StartLevel(data_.CurrentLevel);
+  ResumeLevelInProgress(kept);
   ApplyLanguage();
 }
 
@@ -127,6 +129,7 @@ void TGame::FormClose() {
                           TextOf(TText::LevelsChanged, data_.Language)) == mrYes)
     SaveLevels();
   savedGames_.Save();
+  KeepLevelInProgress();
   WriteSettings();
 }
 

@@ -103,4 +103,45 @@ TEST_F(UndoTest, RestartIsUndoneInPracticeOnlyAndALevelStartForgets) {
   EXPECT_EQ(State(), start);
 }
 
+// Shift with a button or L locks: a locked tile refuses turns and leaves the
+// level untouched, the middle button still presses it, undo and redo take
+// locks as steps, and a level start clears them. The count follows the
+// water as drawn; in the editor it is blank and Shift locks nothing.
+TEST_F(UndoTest, LocksHoldTilesAsStepsOfTheirOwnAndTheCountFollowsTheWater) {
+  Data.Mode = gmPractice;
+  Game.StartLevel(1);
+  EXPECT_EQ(Window.WaterCount, (TWaterCount{3, 4}));
+  const TBoardState start = State();
+  Game.boxMouseDown(TMouseButton::Right, 63, 27, true);  // (2, 1)
+  Turn();
+  Game.PressBoardCell({TMouseButton::Right, {2, 1}});
+  EXPECT_EQ(State().Tiles, start.Tiles);
+  EXPECT_FALSE(Data.LevelTouched);
+  Game.PressBoardCell({TMouseButton::Middle, {2, 1}});
+  EXPECT_EQ(Data.Board.Source(), (TCell{2, 1}));
+  Game.UndoBtnClick();
+  Game.UndoBtnClick();
+  EXPECT_EQ(State(), start);
+  Game.RedoBtnClick();
+  EXPECT_TRUE(Data.Board.Locked({2, 1}));
+  Game.CursorKey(TCursorKey::Lock);  // the cursor stands on the start
+  Game.CursorKey(TCursorKey::Lock);
+  Game.CursorKey(TCursorKey::Right);
+  Game.CursorKey(TCursorKey::Lock);
+  EXPECT_EQ(Data.Board.Locks, start.Locks);
+  Turn();
+  EXPECT_EQ(Window.WaterCount, (TWaterCount{1, 4}));
+  Game.UndoBtnClick();
+  EXPECT_EQ(Window.WaterCount, (TWaterCount{3, 4}));
+  Game.boxMouseDown(TMouseButton::Left, 63, 27, true);
+  Game.StartLevel(2);
+  EXPECT_EQ(Data.Board.Locks, start.Locks);
+
+  Data.Mode = gmEditor;
+  Game.StartLevel(1);
+  Game.boxMouseDown(TMouseButton::Left, 63, 27, true);
+  EXPECT_EQ(Data.Board.Locks, start.Locks);
+  EXPECT_FALSE(Window.WaterCount);
+}
+
 }  // namespace

@@ -101,4 +101,29 @@ exit_without_saving() {
   game_ended
 }
 
+# A sum of the pixels of the board with its frame and of the count of the
+# water beside it, in window $1.
+pixels() {
+  xwd -silent -id "$1" | xwdtopnm 2>/dev/null >"$work/shot.pnm"
+  { pamcut 0 33 400 333 "$work/shot.pnm" && pamcut 409 68 69 26 "$work/shot.pnm"; } | md5sum
+}
+
+# The same, once they have stayed the same for 0.4 s.
+board() {
+  local before now
+  now=$(pixels "$1")
+  until [ "$now" = "${before:-}" ]; do
+    before=$now
+    sleep 0.4
+    now=$(pixels "$1")
+  done
+  echo "$now"
+}
+
+# Clicks at x,y inside window $1 with the left button and Shift held.
+shift_click() {
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  xdotool mousemove $((X + $2)) $((Y + $3)) keydown shift click 1 keyup shift
+}
+
 setting() { grep -x "$1=.*" "$settings" | cut -d= -f2-; }

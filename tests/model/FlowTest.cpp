@@ -132,9 +132,9 @@ std::array<std::uint8_t, CellCount> ReferenceFlood(const TBoardState& board) {
   return wet;
 }
 
-// On random boards and presses: the flood agrees with the plain one, a press
-// done again gives the same state, and its turn back ends at rest on the
-// tile as it was.
+// On random boards and presses among random locks: the flood agrees with
+// the plain one, a press done again gives the same state, its turn back ends
+// at rest on the tile as it was, and no locked tile ever turns.
 TEST(Press, RandomPressesFloodAsThePlainRuleAndTurnBackExactly) {
   std::mt19937 random(7);
   for (int round = 0; round < 40; ++round) {
@@ -149,8 +149,15 @@ TEST(Press, RandomPressesFloodAsThePlainRuleAndTurnBackExactly) {
     for (int step = 0; step < 30; ++step) {
       ASSERT_EQ(board.NewFlow, ReferenceFlood(board));
       const TMove move{static_cast<TMouseButton>(random() % 3), CellAt(random() % CellCount)};
+      if (random() % 4 == 0) {
+        const std::optional<TBoardState> locked = ToggleLock(board, move.Cell);
+        EXPECT_EQ(locked.has_value(), board.Tile(move.Cell) != 0);
+        board = locked.value_or(board);
+      }
       const std::optional<TPress> press = PressCell(board, move);
       if (!press) continue;
+      EXPECT_TRUE(!board.Locked(move.Cell) || move.Button == TMouseButton::Middle);
+      EXPECT_EQ(press->After.Locks, board.Locks);
       EXPECT_EQ(PressCell(board, move)->After, press->After);
       const std::optional<TTurn> back = TurnBack(press->After, move);
       EXPECT_EQ(back.has_value(), press->Turn.has_value());

@@ -96,4 +96,21 @@ TEST(Solver, SolvesDeepScramblesOfAFullBoardWithinItsBudget) {
   EXPECT_EQ(SolveBoard(board, Boards(10)).Verdict, TVerdict::Unknown);
 }
 
+// Tiles locked as they stand in the solved comb stay fit for a solution
+// that turns none of them; a lock on the one tile that must turn leaves none.
+TEST(Solver, KeepsLockedTilesAsTheyStand) {
+  TBoardState comb = Flooded(BoardFromText(Comb, {5, 1}));
+  for (std::size_t i = 0; i < CellCount; i += 3) comb.Locks[i] = 1;
+  for (unsigned seed = 1; seed <= 3; ++seed) {
+    const TBoardState board = Scrambled(comb, 300, seed);
+    const TSolution solution = SolveBoard(board, Boards(2'000'000));
+    ASSERT_EQ(solution.Verdict, TVerdict::Solvable) << "seed " << seed << "\n" << BoardText(board);
+    EXPECT_TRUE(Solves(board, solution.Presses)) << "seed " << seed;
+  }
+  TBoardState stuck = BoardFromText("│╴\n", {1, 1});
+  EXPECT_EQ(SolveBoard(stuck, Boards(1'000'000)).Verdict, TVerdict::Solvable);
+  stuck.Locks[CellIndex({1, 1})] = 1;
+  EXPECT_EQ(SolveBoard(stuck, Boards(1'000'000)).Verdict, TVerdict::Unsolvable);
+}
+
 }  // namespace
