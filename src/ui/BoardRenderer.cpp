@@ -122,8 +122,8 @@ void TBoardRenderer::DrawLockMark(TCell cell) {
   painter.scale(scale_, scale_);
   const QRectF square(CellRect(cell));
   const QRectF inner = square.adjusted(Inset, Inset, -Inset, -Inset);
-  for (const QPointF centre : {inner.topLeft(), inner.topRight(), inner.bottomLeft(),
-                               inner.bottomRight()}) {
+  for (const QPointF centre :
+       {inner.topLeft(), inner.topRight(), inner.bottomLeft(), inner.bottomRight()}) {
     QRadialGradient metal(centre - QPointF(0.9, 0.9), 2 * Radius);
     metal.setColorAt(0, QColor(255, 255, 240));
     metal.setColorAt(0.45, QColor(190, 186, 170));

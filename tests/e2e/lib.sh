@@ -47,10 +47,11 @@ window() { eventually shown "$@" || fail "no window named '$1'"; }
 
 hidden() { ! xdotool search --onlyvisible --name '' 2>/dev/null | grep -qx "$1"; }
 
-# Clicks at x,y inside a window, with button $4 (1 left, 2 middle, 3 right).
+# Clicks at x,y inside a window, with button $4 (1 left, 2 middle, 3 right)
+# and the key $5 (shift, say) held.
 click() {
   eval "$(xdotool getwindowgeometry --shell "$1")"
-  xdotool mousemove $((X + $2)) $((Y + $3)) click "${4:-1}"
+  xdotool mousemove $((X + $2)) $((Y + $3)) ${5:+keydown "$5"} click "${4:-1}" ${5:+keyup "$5"}
 }
 
 # Gives window $1 the keyboard (there is no window manager to do it) and
@@ -118,12 +119,6 @@ board() {
     now=$(pixels "$1")
   done
   echo "$now"
-}
-
-# Clicks at x,y inside window $1 with the left button and Shift held.
-shift_click() {
-  eval "$(xdotool getwindowgeometry --shell "$1")"
-  xdotool mousemove $((X + $2)) $((Y + $3)) keydown shift click 1 keyup shift
 }
 
 setting() { grep -x "$1=.*" "$settings" | cut -d= -f2-; }

@@ -48,7 +48,8 @@ struct MainWindow : ::testing::Test {
   QToolButton* Button(const char* name) const { return Window->findChild<QToolButton*>(name); }
 };
 
-// No key and no extra mouse button reaches a tool button or the board.
+// No key and no extra mouse button reaches a tool button or the board; a
+// press with Shift held locks its tile instead of pressing it.
 TEST_F(MainWindow, KeysAndExtraButtonsChangeNothing) {
   Start("0");
   for (QWidget* child : Window->findChildren<QWidget*>()) {
@@ -63,6 +64,8 @@ TEST_F(MainWindow, KeysAndExtraButtonsChangeNothing) {
   QTest::mouseClick(Board(), Qt::ForwardButton, {}, StartCell());
   EXPECT_EQ(Data().CurrentLevel, 2);
   EXPECT_EQ(Data().Results[1], 5);
+  QTest::mouseClick(Board(), Qt::RightButton, Qt::ShiftModifier, StartCell());
+  EXPECT_TRUE(Data().Board.Locked(Data().Board.Source()));
   EXPECT_FALSE(Data().LevelTouched);
   QTest::mouseClick(Board(), Qt::MiddleButton, {}, StartCell());
   EXPECT_TRUE(Data().LevelTouched);
