@@ -115,8 +115,8 @@ void TBoardRenderer::DrawRotationFrame(const TBoard& board, TPlayState state, TC
 // the top left like the pipes, so they show on every tile, wet or dry, in
 // colour and in grey alike.
 void TBoardRenderer::DrawLockMark(TCell cell) {
-  constexpr double Inset = 5.5;
-  constexpr double Radius = 2.6;
+  constexpr double Inset = 6;
+  constexpr double Radius = 3.2;
   QPainter painter(&surface_);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.scale(scale_, scale_);
