@@ -1,135 +1,14 @@
 #include "LevelGenerator.h"
 
 #include <algorithm>
-#include <array>
-#include <random>
 
 #include "HeadlessGame.h"
 #include "model/Flow.h"
 
 namespace {
 
-// Draws from the engine's raw output, which the standard fixes bit for bit;
-// the standard distributions may differ between libraries.
-class TRawRandom {
- public:
-  explicit TRawRandom(std::uint32_t seed) : engine_(seed) {}
-  // Uniform in 0..n-1, by rejection.
-  int Below(int n) {
-    const auto range = static_cast<std::uint32_t>(n);
-    const std::uint32_t limit = 0xFFFFFFFFu - 0xFFFFFFFFu % range;
-    std::uint32_t value;
-    do value = static_cast<std::uint32_t>(engine_());
-    while (value >= limit);
-    return static_cast<int>(value % range);
-  }
-  bool Percent(int chance) { return Below(100) < chance; }
-
- private:
-  std::mt19937 engine_;
-};
-
 constexpr int FirstTiles = 5;
 constexpr int LastTiles = 70;
-// Single-cell decorations of the background sheet, and its two 3 x 3 pictures.
-constexpr std::array<int, 16> Decorations{3,  11, 15, 19, 23, 24, 25, 26,
-                                          27, 30, 33, 36, 42, 45, 51, 58};
-constexpr std::array<int, 2> BlockPictures{0, 4};
-
-using TOpenings = std::array<unsigned, CellCount>;
-
-// The tile code whose openings are exactly the given bits (right 1, up 2, left 4, down 8).
-TTileCode CodeForOpenings(unsigned openings) {
-  for (int kind = tkEnd; kind <= tkCross; ++kind)
-    for (int rotation = 0; rotation < 4; ++rotation) {
-      const TTileCode code = MakeTileCode(rotation, kind);
-      unsigned bits = 0;
-      for (int d = 0; d < DirectionCount; ++d) bits |= IsOpen(code, d) ? 1u << d : 0u;
-      if (bits == openings) return code;
-    }
-  return 0;
-}
-
-// A random tree of pipes from the start cell, with a few loops in harder levels.
-TOpenings GrowNetwork(TRawRandom& random, TCell start, int tiles, int loopChance) {
-  TOpenings openings{};
-  std::vector<TCell> cells{start};
-  std::array<bool, CellCount> used{};
-  used[CellIndex(start)] = true;
-  for (int attempt = 0; static_cast<int>(cells.size()) < tiles && attempt < 20000; ++attempt) {
-    const TCell from =
-        cells[static_cast<std::size_t>(random.Below(static_cast<int>(cells.size())))];
-    const int d = random.Below(DirectionCount);
-    const TCell to = Neighbour(from, d);
-    if (!OnBoard(to)) continue;
-    const bool joinsLoop = used[CellIndex(to)] && random.Percent(loopChance);
-    if (used[CellIndex(to)] && !joinsLoop) continue;
-    openings[CellIndex(from)] |= 1u << d;
-    openings[CellIndex(to)] |= 1u << Opposite(d);
-    if (!joinsLoop) {
-      used[CellIndex(to)] = true;
-      cells.push_back(to);
-    }
-  }
-  return openings;
-}
-
-bool BlockFits(const TLevelRec& level, TCell corner) {
-  for (int dc = 0; dc < 3; ++dc)
-    for (int dr = 0; dr < 3; ++dr) {
-      const TCell cell{corner.Col + dc, corner.Row + dr};
-      if (!OnBoard(cell) || level.Tiles[CellIndex(cell)] != 0) return false;
-    }
-  return true;
-}
-
-void Decorate(TRawRandom& random, TLevelRec& level) {
-  for (std::size_t i = 0; i < CellCount; ++i)
-    if (level.Tiles[i] == 0 && random.Percent(14))
-      level.Backgrounds[i] = static_cast<TBackgroundCode>(Decorations[static_cast<std::size_t>(
-          random.Below(static_cast<int>(Decorations.size())))]);
-  if (!random.Percent(45)) return;
-  const TCell corner{random.Below(BoardCols - 2) + 1, random.Below(BoardRows - 2) + 1};
-  if (!BlockFits(level, corner)) return;
-  const int picture =
-      BlockPictures[static_cast<std::size_t>(random.Below(static_cast<int>(BlockPictures.size())))];
-  for (int dc = 0; dc < 3; ++dc)
-    for (int dr = 0; dr < 3; ++dr)
-      level.Backgrounds[CellIndex({corner.Col + dc, corner.Row + dr})] =
-          static_cast<TBackgroundCode>(picture + dr * 8 + dc);
-}
-
-int WetCount(const TBoardState& board) {
-  return static_cast<int>(std::count(board.NewFlow.begin(), board.NewFlow.end(), 1));
-}
-
-// The water that a press on a wet tile would leave.
-int WetAfter(const TBoard& board, const TMove& move) {
-  const std::optional<TPress> press = PressCell(board, move);
-  return WetCount(press ? press->After : board);
-}
-
-// Among the presses that cut something off, one of those that cut off least:
-// the water shrinks step by step, so the solution joins the pipes step by step.
-std::optional<TMove> ChooseScramblePress(TRawRandom& random, const TBoard& board,
-                                         const std::vector<TMove>& done) {
-  const int wet = WetCount(board);
-  std::vector<std::pair<int, TMove>> candidates;
-  for (std::size_t i = 0; i < CellCount; ++i) {
-    const TCell cell = CellAt(i);
-    if (board.Tiles[i] == 0 || !board.NewFlow[i] || KindOf(board.Tiles[i]) == tkCross) continue;
-    if (!done.empty() && done.back().Cell == cell) continue;
-    for (TMouseButton button : {TMouseButton::Left, TMouseButton::Right}) {
-      const int after = WetAfter(board, {button, cell});
-      if (after < wet) candidates.push_back({after, {button, cell}});
-    }
-  }
-  if (candidates.empty()) return std::nullopt;
-  std::stable_sort(candidates.begin(), candidates.end(),
-                   [](const auto& a, const auto& b) { return a.first > b.first; });
-  const int choices = std::min(3, static_cast<int>(candidates.size()));
-  return candidates[static_cast<std::size_t>(random.Below(choices))].second;
-}
 
 bool AllJoined(const TBoard& board) {
   for (std::size_t i = 0; i < CellCount; ++i)
@@ -137,58 +16,14 @@ bool AllJoined(const TBoard& board) {
   return true;
 }
 
-TMouseButton Reverse(TMouseButton button) {
-  return button == TMouseButton::Left ? TMouseButton::Right : TMouseButton::Left;
-}
-
-// Presses wet tiles at random, as a player could; the level starts where they end.
-std::optional<TGeneratedLevel> Scramble(TRawRandom& random, const TLevelRec& solved, int presses) {
-  THeadlessGame game(solved);
-  std::vector<TMove> scramble;
-  for (int i = 0; i < presses; ++i) {
-    const auto move = ChooseScramblePress(random, game.Board, scramble);
-    if (!move) break;
-    game.Press(move->Button, move->Cell);
-    game.State = psRunning;  // scrambling goes on through joined boards
-    scramble.push_back(*move);
-  }
-  if (AllJoined(game.Board)) return std::nullopt;
-
-  TGeneratedLevel result{solved, {}};
-  StoreBoardToLevel(game.Board, result.Level);
-  result.Level.Backgrounds = solved.Backgrounds;
-  for (auto it = scramble.rbegin(); it != scramble.rend(); ++it)
-    result.Solution.push_back({Reverse(it->Button), it->Cell});
-  // The reverse presses may join everything before the last one: stop there.
-  THeadlessGame replay(result.Level);
-  for (std::size_t i = 0; i < result.Solution.size(); ++i) {
-    replay.Press(result.Solution[i].Button, result.Solution[i].Cell);
-    if (replay.Solved) {
-      result.Solution.resize(i + 1);
-      return result;
-    }
-  }
-  return std::nullopt;
-}
-
-TGeneratedLevel GenerateLevel(TRawRandom& random, int number, int count) {
+// Level 1 the easiest, the last filling most of the board.
+TNetworkShape ShapeOfLevel(int number, int count) {
   const int step = std::max(count - 1, 1);
   const int progress = (number - 1) * 1000 / step;  // 0..1000
   // Halfway between a straight and a quadratic rise.
   const int growth = (progress + progress * progress / 1000) / 2;
   const int tiles = FirstTiles + (LastTiles - FirstTiles) * growth / 1000;
-  const int presses = std::max(2, tiles * (30 + 40 * progress / 1000) / 100);
-  const int loopChance = 6 * progress / 1000;
-  for (;;) {
-    const TCell start{random.Below(BoardCols) + 1, random.Below(BoardRows) + 1};
-    const TOpenings openings = GrowNetwork(random, start, tiles, loopChance);
-    TLevelRec solved = EmptyLevelRec();
-    for (std::size_t i = 0; i < CellCount; ++i) solved.Tiles[i] = CodeForOpenings(openings[i]);
-    solved.SourceCol = static_cast<std::uint8_t>(start.Col);
-    solved.SourceRow = static_cast<std::uint8_t>(start.Row);
-    Decorate(random, solved);
-    if (auto level = Scramble(random, solved, presses)) return *level;
-  }
+  return {tiles, std::max(2, tiles * (30 + 40 * progress / 1000) / 100), 6 * progress / 1000};
 }
 
 }  // namespace
@@ -196,7 +31,7 @@ TGeneratedLevel GenerateLevel(TRawRandom& random, int number, int count) {
 std::vector<TGeneratedLevel> GenerateLevels(std::uint32_t seed, int count) {
   TRawRandom random(seed);
   std::vector<TGeneratedLevel> levels;
-  for (int n = 1; n <= count; ++n) levels.push_back(GenerateLevel(random, n, count));
+  for (int n = 1; n <= count; ++n) levels.push_back(GenerateLevel(random, ShapeOfLevel(n, count)));
   return levels;
 }
 

@@ -5,12 +5,8 @@
 #include <vector>
 
 #include "model/BoardInput.h"
+#include "model/Generator.h"
 #include "model/LevelRec.h"
-
-struct TGeneratedLevel {
-  TLevelRec Level;
-  std::vector<TMove> Solution;
-};
 
 // Levels from a seed, the same bytes on every machine: each a network of
 // pipes that is whole when solved, scrambled by presses the game accepts.
