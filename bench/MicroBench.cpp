@@ -2,6 +2,8 @@
 #include <benchmark/benchmark.h>
 
 #include <unistd.h>
+#include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 
@@ -9,6 +11,7 @@
 #include "levels/LevelFile.h"
 #include "model/BoardInput.h"
 #include "model/Flow.h"
+#include "model/LevelCode.h"
 #include "ui/BoardRenderer.h"
 
 namespace {
@@ -49,6 +52,22 @@ void PressAndFlood(benchmark::State& state) {
   }
 }
 BENCHMARK(PressAndFlood);
+
+// A random level of a size (small, medium, large) from a new code each
+// time, its solution replayed as it is made; the slowest one is counted too.
+void RandomLevel(benchmark::State& state) {
+  const auto size = static_cast<TLevelSize>(state.range(0));
+  std::uint64_t bits = 0;
+  double slowest = 0;
+  for (auto _ : state) {
+    const auto start = std::chrono::steady_clock::now();
+    benchmark::DoNotOptimize(LevelOfCode(CodeFromBits(size, ++bits)));
+    const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
+    slowest = std::max(slowest, took.count());
+  }
+  state.counters["slowest_ms"] = slowest;
+}
+BENCHMARK(RandomLevel)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 void ReadFiveHundredLevels(benchmark::State& state) {
   const std::string path = ScratchFile("levels.dat", std::string(500 * LevelRecSize, '\x05'));

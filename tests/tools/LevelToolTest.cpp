@@ -7,6 +7,9 @@
 #include <sstream>
 
 #include "LevelGenerator.h"
+#include "levels/BoardInProgress.h"
+#include "levels/LevelFile.h"
+#include "model/LevelCode.h"
 #include "support/LevelBuilder.h"
 #include "support/TempDir.h"
 
@@ -75,12 +78,51 @@ TEST_F(LevelToolTest, BadUseSaysWhyAndExitsWithTwo) {
   for (const std::string& args : std::vector<std::string>{
            "", "info", "info " + Dir / "missing.dat", "show " + File + " 4", "show " + File + " x",
            "play " + File + " 1 L11,1", "play " + File + " 1 Q1,1", "play " + File + " 1 L1,",
-           "play " + File + " 1 L1,1,1", "frobnicate " + File}) {
+           "play " + File + " 1 L1,1,1", "frobnicate " + File, "code X-1 " + File,
+           "code M-7F3KQ2D9", "random huge", "random small 0", "daily 2026-02-30",
+           "daily 12/08/2026"}) {
     const TRun run = RunTool(Dir, args);
     EXPECT_EQ(run.Status, 2) << args;
     EXPECT_TRUE(run.Out.empty()) << args;
     EXPECT_EQ(std::count(run.Err.begin(), run.Err.end(), '\n'), 1) << args;
   }
+}
+
+// A code gives the same bytes on every machine and build; a day has its
+// code, of the size of its weekday.
+TEST_F(LevelToolTest, CodesAndDaysArePinnedToTheirLevels) {
+  const std::vector<std::pair<std::string, std::uint64_t>> pinned{
+      {"S-00000000", 0xccff18da5a6b12ce},
+      {"M-7F3KQ2D9", 0x36389c6e1d8e893f},
+      {"L-ZZZZZZZZ", 0xcc39353c9277a92}};
+  for (const auto& [code, sum] : pinned) {
+    ASSERT_EQ(RunTool(Dir, "code " + code + " " + Dir / "c.dat").Status, 0);
+    TLevelCollection levels;
+    ASSERT_FALSE(ReadLevelFile(levels, Dir / "c.dat"));
+    EXPECT_EQ(LevelRecSum(levels.Levels[1]), sum) << code;
+  }
+  EXPECT_EQ(RunTool(Dir, "daily 2026-12-12").Out, std::vector<std::string>{"L-9QZZFX6Z"});
+  EXPECT_EQ(RunTool(Dir, "daily 2026-12-14").Out.at(0)[0], 'S');  // a Monday
+  EXPECT_EQ(RunTool(Dir, "random medium 3").Out.size(), 3u);
+}
+
+// Codes are read leniently and written one way; every level keeps to the
+// tiles of its size and is solved by its solution as the game replays it.
+TEST(LevelCodes, ReadBackWhatTheyWriteAndMakeFairLevelsOfTheirSize) {
+  for (std::uint64_t bits = 0; bits < 30; ++bits) {
+    const TLevelCode code = CodeFromBits(static_cast<TLevelSize>(bits % 3), bits);
+    EXPECT_EQ(ParseLevelCode(CodeText(code)), code);
+    const TGeneratedLevel level = LevelOfCode(code);
+    const auto [fewest, most] = TileRange(code.Size);
+    EXPECT_GE(TileCount(level.Level), fewest) << CodeText(code);
+    EXPECT_LE(TileCount(level.Level), most) << CodeText(code);
+    EXPECT_EQ(CheckSolution(level.Level, level.Solution), std::nullopt) << CodeText(code);
+  }
+  EXPECT_EQ(ParseLevelCode(" m7f3kq2d9 "), ParseLevelCode("M-7F3KQ2D9"));
+  EXPECT_EQ(ParseLevelCode("S-OIL00000"), ParseLevelCode("S-01100000"));
+  for (const char* bad : {"", "M-", "X-7F3KQ2D9", "M-7F3KQ2D", "M-7F3KQ2D90", "M-7F3KQ2DU",
+                          "M--7F3KQ2D9", "M-7F3K Q2D"})
+    EXPECT_FALSE(ParseLevelCode(bad)) << bad;
 }
 
 // The shipped levels are what the generator makes from the seed in the README.

@@ -2,9 +2,11 @@
 
 #include <charconv>
 #include <chrono>
+#include <ctime>
 #include <fstream>
 #include <limits>
 #include <ostream>
+#include <random>
 #include <span>
 #include <sstream>
 #include <stdexcept>
@@ -13,6 +15,7 @@
 #include "LevelGenerator.h"
 #include "levels/LevelFile.h"
 #include "model/BoardText.h"
+#include "model/LevelCode.h"
 #include "model/Solver.h"
 #include "platform/FileIO.h"
 
@@ -23,8 +26,8 @@ constexpr int BadUse = 2;
 const char* const Usage =
     "usage: gurx-levels info FILE | show FILE N | play FILE N MOVE... | "
     "generate SEED FILE SOLUTIONS [COUNT] | check FILE [--solutions SOLUTIONS] | "
-    "solve FILE N [--seconds S] "
-    "(MOVE is L, R or M followed by column,row, e.g. L3,5)";
+    "solve FILE N [--seconds S] | code CODE FILE | random SIZE [COUNT] | daily [YYYY-MM-DD] "
+    "(MOVE is L, R or M followed by column,row, e.g. L3,5; SIZE is small, medium or large)";
 
 struct TBadUse : std::runtime_error {
   using std::runtime_error::runtime_error;
@@ -108,6 +111,51 @@ void Generate(const std::vector<std::string>& args, std::ostream& out) {
   WriteOrFail(args[2], std::string(bytes.begin(), bytes.end()));
   WriteOrFail(args[3], solutions);
   out << count << " levels written to " << args[2] << ", solutions to " << args[3] << "\n";
+}
+
+// The level of a code as a level file of one level.
+void Code(const std::vector<std::string>& args, std::ostream& out) {
+  if (args.size() != 3) throw TBadUse(Usage);
+  const std::optional<TLevelCode> code = ParseLevelCode(args[1]);
+  if (!code) throw TBadUse("malformed code '" + args[1] + "' (expected e.g. M-7F3KQ2D9)");
+  TLevelList levels;
+  levels.Append(LevelOfCode(*code).Level);
+  const auto bytes = EncodeLevelFile(levels);
+  WriteOrFail(args[2], std::string(bytes.begin(), bytes.end()));
+  out << CodeText(*code) << " written to " << args[2] << "\n";
+}
+
+void RandomCodes(const std::vector<std::string>& args, std::ostream& out) {
+  if (args.size() != 2 && args.size() != 3) throw TBadUse(Usage);
+  const std::optional<TLevelSize> size = ParseLevelSize(args[1]);
+  if (!size) throw TBadUse("size must be small, medium or large, not '" + args[1] + "'");
+  const int count = args.size() == 3 ? ParseNumber(args[2], 1, 10000, "count") : 1;
+  std::random_device device;
+  for (int i = 0; i < count; ++i)
+    out << CodeText(CodeFromBits(*size, (std::uint64_t{device()} << 32) | device())) << "\n";
+}
+
+// The given day, else today by the local calendar.
+void Daily(const std::vector<std::string>& args, std::ostream& out) {
+  if (args.size() > 2) throw TBadUse(Usage);
+  int year = 0, month = 0, day = 0;
+  if (args.size() == 2) {
+    const std::string& date = args[1];
+    if (date.size() != 10 || date[4] != '-' || date[7] != '-')
+      throw TBadUse("date must be YYYY-MM-DD, not '" + date + "'");
+    year = ParseNumber(date.substr(0, 4), 1, 9999, "year");
+    month = ParseNumber(date.substr(5, 2), 1, 12, "month");
+    day = ParseNumber(date.substr(8, 2), 1, 31, "day");
+    if (!IsCalendarDay(year, month, day)) throw TBadUse("no such day '" + date + "'");
+  } else {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    year = local.tm_year + 1900;
+    month = local.tm_mon + 1;
+    day = local.tm_mday;
+  }
+  out << CodeText(DailyCode(year, month, day)) << "\n";
 }
 
 // "N: MOVE MOVE ..." per line.
@@ -222,6 +270,12 @@ int RunLevelTool(const std::vector<std::string>& args, std::ostream& out, std::o
       return Check(args, out, err);
     } else if (args[0] == "solve") {
       return Solve(args, out);
+    } else if (args[0] == "code") {
+      Code(args, out);
+    } else if (args[0] == "random") {
+      RandomCodes(args, out);
+    } else if (args[0] == "daily") {
+      Daily(args, out);
     } else {
       throw TBadUse(Usage);
     }
