@@ -6,6 +6,23 @@
 #include "ui/Accessibility.h"
 #include "ui/MainForm.h"
 
+namespace {
+
+// "--code CODE" starts with that random level; another argument names the
+// level file (as "Open with" passes it).
+TLevelFiles LevelFilesFrom(const QStringList& arguments, const std::string& programDir) {
+  TLevelFiles files{"", OwnLevelFile(), InstalledProgramDir(programDir), KeptBoardFile(), ""};
+  for (qsizetype i = 1; i < arguments.size(); ++i) {
+    if (arguments[i] == "--code" && i + 1 < arguments.size())
+      files.Code = arguments[++i].toStdString();
+    else if (files.Argument.empty())
+      files.Argument = QFileInfo(arguments[i]).absoluteFilePath().toStdString();
+  }
+  return files;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
   // The window repaints a cell or a display at a time. Shared-memory images
   // gain nothing at that size, and their completion events would wake the
@@ -15,13 +32,9 @@ int main(int argc, char** argv) {
   InstallAccessibility();
   // The palette and the help window may stay open: only the main window ends the game.
   QApplication::setQuitOnLastWindowClosed(false);
-  // A level file named on the command line (as "Open with" passes it) is played.
-  const QStringList arguments = QApplication::arguments();
   const std::string programDir = ProgramDir();
-  TLevelFiles levelFiles{
-      arguments.size() > 1 ? QFileInfo(arguments[1]).absoluteFilePath().toStdString() : "",
-      OwnLevelFile(), InstalledProgramDir(programDir), KeptBoardFile()};
-  TMainForm window(DataDir(programDir), SettingsDir() + SettingsFileName, std::move(levelFiles));
+  TMainForm window(DataDir(programDir), SettingsDir() + SettingsFileName,
+                   LevelFilesFrom(QApplication::arguments(), programDir));
   window.show();
   return QApplication::exec();
 }

@@ -12,7 +12,7 @@ struct TControlText {
   bool Caption;  // else a hint
 };
 
-constexpr std::array<TControlText, 22> WindowTexts{{
+constexpr std::array<TControlText, 23> WindowTexts{{
     {TControl::LoadBtn, TText::LoadHint, false},
     {TControl::SaveBtn, TText::SaveHint, false},
     {TControl::OptionBtn, TText::OptionHint, false},
@@ -33,6 +33,7 @@ constexpr std::array<TControlText, 22> WindowTexts{{
     {TControl::levelScroll, TText::LevelBarHint, false},
     {TControl::UndoBtn, TText::UndoHint, false},
     {TControl::RedoBtn, TText::RedoHint, false},
+    {TControl::FreshLevelBtn, TText::FreshLevelHint, false},
     {TControl::TimeLabel, TText::TimeCaption, true},
     {TControl::levellabel, TText::LevelCaption, true},
 }};
@@ -73,7 +74,14 @@ void TGame::ShowWaterCount() {
 
 void TGame::timboxPaint() { window_.DrawTimeDisplay(ThreeDigits(data_.TimeLeft)); }
 
+// A random level has no number: the display is blank, its hint names the code.
 void TGame::levelboxPaint() {
+  if (data_.Random) {
+    window_.DrawLevelDisplay({}, false);
+    window_.SetHint(TControl::levelbox, TextOf(TText::RandomLevelHint, data_.Language,
+                                               CodeText(data_.Random->Code)));
+    return;
+  }
   const std::int32_t level = data_.CurrentLevel;
   const bool solved = level >= 1 && level <= TResultTable::Size && data_.Results[level] > 0;
   window_.DrawLevelDisplay(ThreeDigits(level), solved);
@@ -87,6 +95,7 @@ void TGame::UpdateTitleAndGauge() {
   std::string title = GameTitle;
   if (data_.Mode != gmEditor && !data_.GameFileName.empty())
     title += TextOf(TText::TitleGame, data_.Language, FileNamePart(data_.GameFileName));
+  if (data_.Random) title += " - " + CodeText(data_.Random->Code);
   title += TextOf(data_.Mode == gmPractice    ? TText::TitlePractice
                   : data_.Mode == gmChallenge ? TText::TitleChallenge
                                               : TText::TitleEditor,

@@ -71,6 +71,9 @@ class TGame : private TBoardHost, private TEditorHost {
 
   // Choosing and starting levels. False when the player refused to give up the level.
   bool StartLevel(std::int32_t n);
+  bool StartRandomLevel(const TLevelCode& code);
+  // The window of fresh levels: a new random level, today's, or a code.
+  void FreshLevelBtnClick();
   void levelScrollChange();
   // The player moved the level bar to a position.
   void LevelBarMoved(int position) { levelBar_.SetPosition(position); }
@@ -133,6 +136,12 @@ class TGame : private TBoardHost, private TEditorHost {
   void ShowUndoButtons();
   bool UndoAllowed() const;
   void Restart();
+
+  bool RestartLevel();
+  bool LeaveLevel();
+  void PlayLevel(const TLevelRec& level);
+  std::optional<TLevelCode> ChosenCode(const TFreshLevelAnswer& answer);
+  void StartGivenCode();
 
   void StartUp();
   void Terminate();

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "levels/LevelList.h"
 #include "levels/Progress.h"
 #include "model/Board.h"
+#include "model/LevelCode.h"
 #include "model/PlayState.h"
 
 // Seconds of the challenge clock for each tile of a level.
@@ -13,6 +15,12 @@ inline constexpr std::int32_t SecondsPerTile = 4;
 // place, as the game always did; the clock does not run while editing, and
 // the next start of a level counts 4 again.
 inline constexpr std::int32_t SecondsPerTileAfterDelete = 5;
+
+// A random level in play instead of a numbered one.
+struct TRandomLevel {
+  TLevelCode Code;
+  TLevelRec Level;
+};
 
 // The state of the one game that runs in the main window. The level list
 // (with CurrentLevel and LevelsChanged) and the progress (Results,
@@ -27,4 +35,7 @@ struct TGameData : TLevelCollection, TProgress {
   std::string LevelFilePath;  // the file the levels came from
   int EditorBrush = 0;        // 1 once a remembered game was read
   TBoard Board;
+  // While set, the level in play is this one; CurrentLevel stays the
+  // numbered level the bar and the level buttons lead back to.
+  std::optional<TRandomLevel> Random;
 };

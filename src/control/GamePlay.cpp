@@ -15,6 +15,7 @@ void TGame::SetPlayState(TPlayState state) {
   data_.State = state;
   const bool editing = state == psEditing;
   window_.SetVisible(TControl::LoadBtn, !editing);
+  window_.SetVisible(TControl::FreshLevelBtn, !editing);
   window_.SetVisible(TControl::SaveBtn, true);
   window_.SetVisible(TControl::PauseBtn, !editing);
   window_.SetEnabled(TControl::PauseBtn, state == psRunning);
@@ -133,7 +134,7 @@ void TGame::LevelSolved() {
   PlaySoundCue(scSolved);
   SetPlayState(psSolved);
   window_.ShowDialog(TDialog::Solved);
-  if (data_.Mode == gmPractice) return;
+  if (data_.Mode == gmPractice || data_.Random) return;  // results are the numbered levels'
   std::int32_t& result = data_.Results[data_.CurrentLevel];
   if (result == 0) result = data_.TimeLeft;
   levelboxPaint();
@@ -148,9 +149,10 @@ void TGame::OptionBtnClick() {
   if (data_.Mode != gmEditor) {
     // A level kept by a refused question stays in practice: its practice
     // clock, carried into challenge, would run out at the next tick.
-    if (!StartLevel(data_.CurrentLevel) && data_.Mode == gmChallenge) data_.Mode = gmPractice;
+    if (!RestartLevel() && data_.Mode == gmChallenge) data_.Mode = gmPractice;
     SetPlayState(psRunning);  // also after a refused restart, which lifts a pause
   } else {
+    data_.Random.reset();
     LoadLevelToBoard(data_.Board, data_.Levels[data_.CurrentLevel]);
     ComputeFlow(data_.Board);
     DrawAllCells();

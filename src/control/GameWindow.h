@@ -7,6 +7,7 @@
 
 #include "control/Messages.h"
 #include "control/Settings.h"
+#include "model/LevelCode.h"
 #include "model/PlayState.h"
 #include "model/Tiles.h"
 #include "platform/Clock.h"
@@ -39,6 +40,7 @@ enum class TControl {
   UndoBtn,
   RedoBtn,
   WaterCount,
+  FreshLevelBtn,
 };
 
 // The small modal windows. Each sets its own texts for the language when it opens.
@@ -68,6 +70,15 @@ struct TSaveWindowAnswer {
   TModalResult Result = mrCancel;
   std::string Directory;  // the directory its lists show
   std::string FileName;   // the text of its file-name field
+};
+
+// The window of fresh levels: a new level of a size, today's level, or a
+// typed code, as its buttons chose.
+struct TFreshLevelAnswer {
+  TModalResult Result = mrCancel;  // mrOk when one of them was chosen
+  std::optional<TLevelSize> Size;  // a new level of the size
+  bool Daily = false;              // today's level
+  std::string Code;                // else the code as typed
 };
 
 struct TLoadWindowAnswer {
@@ -128,6 +139,7 @@ class TGameWindow : public TMessageBox {
   // False, with the lists unmoved, when the directory does not exist.
   virtual bool PointLoadWindowAt(const std::string& directory) = 0;
   virtual TLoadWindowAnswer ShowLoadWindow() = 0;
+  virtual TFreshLevelAnswer ShowFreshLevelWindow() = 0;
 
   // The ordinary close path: the close question, then the shut-down, as a
   // click on the close box would run them (TGame::CloseRequested).

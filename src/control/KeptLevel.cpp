@@ -9,8 +9,8 @@
 void TGame::KeepLevelInProgress() {
   const std::string& path = levelFiles_.KeptBoard;
   if (path.empty()) return;
-  const bool inProgress =
-      data_.Mode == gmPractice && (data_.State == psRunning || data_.State == psPaused);
+  const bool inProgress = data_.Mode == gmPractice && !data_.Random &&
+                          (data_.State == psRunning || data_.State == psPaused);
   if (!inProgress) {
     ForgetBoardInProgress(path);
     return;

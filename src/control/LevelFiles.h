@@ -2,13 +2,15 @@
 
 #include <string>
 
-// Where the levels come from, where the editor's saves go, and where a
-// practice level in progress waits for the next start.
+// Where the levels come from, where the editor's saves go, where a
+// practice level in progress waits for the next start, and a random level
+// to start with.
 struct TLevelFiles {
   std::string Argument;          // the file named on the command line, or empty
   std::string Own;               // the player's own level file, or empty for none
   bool ShippedReadOnly = false;  // an installed game never changes its shipped file
   std::string KeptBoard;         // the level in progress, or empty for none
+  std::string Code;              // a random level's code to start with, or empty
 };
 
 // The player's own level file: gurgelix/gurx.dat under $XDG_DATA_HOME, else

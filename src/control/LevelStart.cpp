@@ -1,19 +1,44 @@
-// Starting levels and the controls that choose them.
+// Starting levels, numbered and random, and the controls that choose them.
 #include "control/Game.h"
 #include "model/Flow.h"
 
 bool TGame::StartLevel(std::int32_t n) {
   if (data_.Levels.LevelCount() == 0) return false;
   n = LevelInRange(n, data_.Levels.LevelCount());
+  if (!LeaveLevel()) return false;
+  data_.CurrentLevel = n;
+  data_.Random.reset();
+  PlayLevel(data_.Levels[n]);
+  return true;
+}
+
+// Never in the editor, which edits the numbered levels.
+bool TGame::StartRandomLevel(const TLevelCode& code) {
+  if (data_.Mode == gmEditor || !LeaveLevel()) return false;
+  data_.Random = TRandomLevel{code, LevelOfCode(code).Level};
+  PlayLevel(data_.Random->Level);
+  return true;
+}
+
+bool TGame::RestartLevel() {
+  return data_.Random ? StartRandomLevel(data_.Random->Code) : StartLevel(data_.CurrentLevel);
+}
+
+// The level on the board gives way: false when the player keeps a level in
+// play; an edited one is stored when the player takes the changes.
+bool TGame::LeaveLevel() {
   if (LevelInPlay() && data_.LevelTouched && window_.ShowDialog(TDialog::GiveUpLevel) == mrNo)
     return false;
   window_.DrawBackdrop();
   if (data_.State == psEditing && data_.LevelTouched &&
       window_.ShowDialog(TDialog::TakeChanges) == mrOk)
     StoreBoardToLevel(data_.Board, data_.Levels[data_.CurrentLevel]);
-  data_.CurrentLevel = n;
-  LoadLevelToBoard(data_.Board, data_.Levels[n]);
-  data_.TimeLeft = SecondsPerTile * TileCount(data_.Levels[n]);
+  return true;
+}
+
+void TGame::PlayLevel(const TLevelRec& level) {
+  LoadLevelToBoard(data_.Board, level);
+  data_.TimeLeft = SecondsPerTile * TileCount(level);
   ComputeFlow(data_.Board);
   DrawAllCells();
   animator_.AnimateFlow(data_.Board);
@@ -25,7 +50,6 @@ bool TGame::StartLevel(std::int32_t n) {
   SetPlayState(data_.Mode == gmEditor ? psEditing : psRunning);
   UpdateTitleAndGauge();
   window_.SetClockOn(true);
-  return true;
 }
 
 // A refused start leaves the bar on the level the board still shows.
@@ -65,7 +89,7 @@ void TGame::StartNextUnsolved(int direction) {
 void TGame::RestartBtnClick() {
   if (LevelInPlay() && window_.ShowDialog(TDialog::GiveUpLevel) == mrNo) return;
   if (data_.Mode != gmPractice || (data_.State != psRunning && data_.State != psPaused)) {
-    StartLevel(data_.CurrentLevel);
+    RestartLevel();
     return;
   }
   const TBoardState before = data_.Board;

@@ -95,6 +95,7 @@ void TGame::boxPaint() {
     SetPlayState(data_.State);
     levelBar_.SetPosition(data_.Levels.LevelCount() - data_.CurrentLevel + 1);
     life_ = TLifeCycle::Running;
+    StartGivenCode();
   }
   window_.DrawBackdrop();
   DrawAllCells();

@@ -56,7 +56,7 @@ void TGame::ShowUndoButtons() {
 // The level starts afresh with its history kept.
 void TGame::Restart() {
   THistory kept = std::move(history_);
-  StartLevel(data_.CurrentLevel);
+  RestartLevel();
   history_ = std::move(kept);
   ShowUndoButtons();
 }

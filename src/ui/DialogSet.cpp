@@ -49,3 +49,6 @@ QDialog& TDialogSet::Dialog(TDialog dialog) {
 TLanguageWindow& TDialogSet::LanguageWindow() { return Made(languageWindow_, parent_, language_); }
 TSaveWindow& TDialogSet::SaveWindow() { return Made(saveWindow_, parent_, language_); }
 TLoadWindow& TDialogSet::LoadWindow() { return Made(loadWindow_, parent_, language_); }
+TFreshLevelWindow& TDialogSet::FreshLevelWindow() {
+  return Made(freshLevelWindow_, parent_, language_);
+}

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "ui/FileWindows.h"
+#include "ui/FreshLevelWindow.h"
 
 // The main window's modal windows. Each is made when it is first shown and
 // then kept, so it shows again as it was left (the file windows keep their
@@ -20,6 +21,7 @@ class TDialogSet {
   TLanguageWindow& LanguageWindow();
   TSaveWindow& SaveWindow();
   TLoadWindow& LoadWindow();
+  TFreshLevelWindow& FreshLevelWindow();
 
  private:
   QWidget* parent_;
@@ -29,4 +31,5 @@ class TDialogSet {
   std::unique_ptr<TLanguageWindow> languageWindow_;
   std::unique_ptr<TSaveWindow> saveWindow_;
   std::unique_ptr<TLoadWindow> loadWindow_;
+  std::unique_ptr<TFreshLevelWindow> freshLevelWindow_;
 };

@@ -202,6 +202,9 @@ void TMainForm::BuildSideColumn() {
   ToolButton(TControl::RedoBtn, "redo", 0, [this] {
     game_.RedoBtnClick();
   })->setGeometry(445, ToolBarHeight + 6, 25, 25);
+  ToolButton(TControl::FreshLevelBtn, "dice", 0, [this] {
+    game_.FreshLevelBtnClick();
+  })->setGeometry(473, ToolBarHeight + 6, 25, 25);
   BlackBox(this, {409, ToolBarHeight + 35, 69, 26}, {409, ToolBarHeight + 36, 69, 24});
   countDisplay_ = new TCountDisplay(art::DigitStrip(true, renderer_.Scale()), this);
   countDisplay_->setGeometry(411, ToolBarHeight + 38, 65, 20);
@@ -231,7 +234,7 @@ void TMainForm::BuildShortcuts() {
       {"P", TControl::PauseBtn},        {"Ctrl+M", TControl::OptionBtn},
       {"Ctrl+Q", TControl::ExitBtn},    {"F1", TControl::RulesBtn},
       {"Ctrl+Z", TControl::UndoBtn},    {"Ctrl+Shift+Z", TControl::RedoBtn},
-      {"Ctrl+Y", TControl::RedoBtn}};
+      {"Ctrl+Y", TControl::RedoBtn},    {"Ctrl+G", TControl::FreshLevelBtn}};
   for (const auto& [keys, control] : shortcuts) {
     auto* button = static_cast<QAbstractButton*>(controls_.at(control));
     auto* shortcut = new QShortcut(QKeySequence(keys), this);
@@ -507,4 +510,8 @@ bool TMainForm::PointLoadWindowAt(const std::string& directory) {
 
 TLoadWindowAnswer TMainForm::ShowLoadWindow() {
   return dialogs_->LoadWindow().Ask([this](QDialog& window) { return RunModal(window); });
+}
+
+TFreshLevelAnswer TMainForm::ShowFreshLevelWindow() {
+  return dialogs_->FreshLevelWindow().Ask([this](QDialog& window) { return RunModal(window); });
 }

@@ -61,6 +61,7 @@ class TMainForm : public QWidget, public TGameWindow {
   TSaveWindowAnswer ShowSaveWindow(const std::string& proposedName) override;
   bool PointLoadWindowAt(const std::string& directory) override;
   TLoadWindowAnswer ShowLoadWindow() override;
+  TFreshLevelAnswer ShowFreshLevelWindow() override;
   void CloseMainWindow() override { close(); }
   void Terminate() override;
 

@@ -29,6 +29,7 @@ inline constexpr TPictureSize PictureSizes[] = {
     {"up", 19, 19},
     {"undo", 19, 19},
     {"redo", 19, 19},
+    {"dice", 19, 19},
     {"down", 19, 19},
     {"newfolder", 19, 15},
     // The buttons of the modal windows.

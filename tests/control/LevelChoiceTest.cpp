@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "control/GameFixture.h"
+#include "platform/Calendar.h"
 
 namespace {
 
@@ -90,6 +91,40 @@ TEST_F(GameTest, NewGameClearsTheResultsOfTheLevelsAndAsksInChallenge) {
   EXPECT_EQ(Data.CurrentLevel, 1);
   EXPECT_EQ(Data.Results[2], 0);
   EXPECT_FALSE(Data.LevelTouched);
+}
+
+// A random level plays without a number: its code in the title, the level
+// display blank, the results untouched by a challenge solve. A restart
+// keeps it, a wrong code is said and changes nothing, the level buttons
+// lead back to the numbered levels.
+TEST_F(GameTest, RandomLevelsPlayWithoutANumberAndLeadBack) {
+  StartUp(10);
+  Bar.SetPosition(8);  // level 3
+  Window.FreshAnswers = {{mrOk, TLevelSize::Medium, false, ""},
+                         {mrOk, std::nullopt, false, "x-1"},
+                         {mrOk, std::nullopt, true, ""}};
+  Game.FreshLevelBtnClick();
+  ASSERT_TRUE(Data.Random);
+  const TLevelCode code = Data.Random->Code;
+  EXPECT_EQ(code.Size, TLevelSize::Medium);
+  EXPECT_EQ(Window.Title, std::string(GameTitle) + " - " + CodeText(code) + " - Challenge mode");
+  EXPECT_EQ(Window.LevelDigits, TDisplayDigits{});
+  for (const TMove& move : LevelOfCode(code).Solution) Game.PressBoardCell(move);
+  EXPECT_EQ(Data.State, psSolved);
+  EXPECT_EQ(Data.Results[3], 0);
+  Game.RestartBtnClick();
+  EXPECT_EQ(Data.Random->Code, code);
+  Window.Take();
+  Game.FreshLevelBtnClick();
+  EXPECT_EQ(Dialogs(), (Strings{"message \"x-1\" is not a level code. A code looks like this: "
+                                "M-7F3KQ2D9"}));
+  EXPECT_EQ(Data.Random->Code, code);
+  Game.FreshLevelBtnClick();
+  const TCalendarDay today = LocalToday();
+  EXPECT_EQ(Data.Random->Code, DailyCode(today.Year, today.Month, today.Day));
+  Game.sUpBtnClick();
+  EXPECT_FALSE(Data.Random);
+  EXPECT_EQ(Data.CurrentLevel, 4);
 }
 
 }  // namespace

@@ -76,9 +76,10 @@ answer() {
 # Waits for the game to write a line matching $1 on stderr.
 said() { eventually grep -q "$1" "$work/stderr" || fail "the game never said '$1'"; }
 
-# Starts the game ($program, else the copy); its messages go to $work/stderr.
+# Starts the game ($program, else the copy) with the arguments given; its
+# messages go to $work/stderr.
 start_game() {
-  "${program:-$work/game/gurgelix}" 2>"$work/stderr" &
+  "${program:-$work/game/gurgelix}" "$@" 2>"$work/stderr" &
   game=$!
 }
 

@@ -19,6 +19,7 @@ class TFakeGameWindow : public TGameWindow, public TClock {
   std::deque<TModalResult> MessageAnswers;
   std::deque<TSaveWindowAnswer> SaveAnswers;
   std::deque<TLoadWindowAnswer> LoadAnswers;
+  std::deque<TFreshLevelAnswer> FreshAnswers;
   std::optional<TLanguage> LanguageChoice;
   // Runs while a dialog is open, as window events would (clock ticks, say).
   std::map<TDialog, std::function<void()>> WhileOpen;
@@ -102,6 +103,10 @@ class TFakeGameWindow : public TGameWindow, public TClock {
   TLoadWindowAnswer ShowLoadWindow() override {
     Events.push_back("load window");
     return Next(LoadAnswers, TLoadWindowAnswer{});
+  }
+  TFreshLevelAnswer ShowFreshLevelWindow() override {
+    Events.push_back("fresh level window");
+    return Next(FreshAnswers, TFreshLevelAnswer{});
   }
   // As the real window: the close box's handler decides.
   void CloseMainWindow() override {

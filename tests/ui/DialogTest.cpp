@@ -8,6 +8,7 @@
 #include "support/TempDir.h"
 #include "ui/Dialogs.h"
 #include "ui/FileWindows.h"
+#include "ui/FreshLevelWindow.h"
 #include "ui/WindowTestSupport.h"
 
 namespace {
@@ -134,6 +135,20 @@ TEST(FileWindows, LoadWindowGivesThePickedFileOnly) {
   EXPECT_EQ(answer.Result, mrOk);
   EXPECT_EQ(answer.SelectedFile, std::filesystem::canonical(dir / "sub/c.gxs").string());
   EXPECT_EQ(window.windowTitle(), "Spiel laden");
+}
+
+// Return in the code field plays what was typed; the code is kept, and the
+// field has the focus when the window opens again.
+TEST(FreshLevelWindow, ReturnInTheFieldPlaysTheKeptCode) {
+  TFreshLevelWindow window(nullptr, [] { return lgGerman; });
+  WhenModal([](QWidget* w) {
+    Child<QLineEdit>(w)->setFocus();
+    QTest::keyClicks(Child<QLineEdit>(w), "M-7F3KQ2D9");
+    Type(w, Qt::Key_Return);
+  });
+  EXPECT_EQ(window.Ask().Code, "M-7F3KQ2D9");
+  WhenModal([](QWidget* w) { Type(w, Qt::Key_Return); });
+  EXPECT_EQ(window.Ask().Code, "M-7F3KQ2D9");
 }
 
 }  // namespace

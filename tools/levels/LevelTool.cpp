@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <chrono>
-#include <ctime>
 #include <fstream>
 #include <limits>
 #include <ostream>
@@ -17,6 +16,7 @@
 #include "model/BoardText.h"
 #include "model/LevelCode.h"
 #include "model/Solver.h"
+#include "platform/Calendar.h"
 #include "platform/FileIO.h"
 
 namespace {
@@ -148,12 +148,10 @@ void Daily(const std::vector<std::string>& args, std::ostream& out) {
     day = ParseNumber(date.substr(8, 2), 1, 31, "day");
     if (!IsCalendarDay(year, month, day)) throw TBadUse("no such day '" + date + "'");
   } else {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    year = local.tm_year + 1900;
-    month = local.tm_mon + 1;
-    day = local.tm_mday;
+    const TCalendarDay today = LocalToday();
+    year = today.Year;
+    month = today.Month;
+    day = today.Day;
   }
   out << CodeText(DailyCode(year, month, day)) << "\n";
 }

@@ -1,0 +1,11 @@
+#pragma once
+
+// A day of the calendar.
+struct TCalendarDay {
+  int Year = 1970;
+  int Month = 1;
+  int Day = 1;
+};
+
+// Today by the player's local time.
+TCalendarDay LocalToday();
