@@ -78,8 +78,8 @@ void TGame::timboxPaint() { window_.DrawTimeDisplay(ThreeDigits(data_.TimeLeft))
 void TGame::levelboxPaint() {
   if (data_.Random) {
     window_.DrawLevelDisplay({}, false);
-    window_.SetHint(TControl::levelbox, TextOf(TText::RandomLevelHint, data_.Language,
-                                               CodeText(data_.Random->Code)));
+    window_.SetHint(TControl::levelbox,
+                    TextOf(TText::RandomLevelHint, data_.Language, CodeText(data_.Random->Code)));
     return;
   }
   const std::int32_t level = data_.CurrentLevel;
