@@ -10,6 +10,7 @@
 #include "levels/BoardInProgress.h"
 #include "levels/LevelFile.h"
 #include "model/LevelCode.h"
+#include "model/Solver.h"
 #include "support/LevelBuilder.h"
 #include "support/TempDir.h"
 
@@ -107,7 +108,8 @@ TEST_F(LevelToolTest, CodesAndDaysArePinnedToTheirLevels) {
 }
 
 // Codes are read leniently and written one way; every level keeps to the
-// tiles of its size and is solved by its solution as the game replays it.
+// tiles of its size and is solved by its own solution and by the solver's,
+// as the game replays them.
 TEST(LevelCodes, ReadBackWhatTheyWriteAndMakeFairLevelsOfTheirSize) {
   for (std::uint64_t bits = 0; bits < 30; ++bits) {
     const TLevelCode code = CodeFromBits(static_cast<TLevelSize>(bits % 3), bits);
@@ -117,6 +119,8 @@ TEST(LevelCodes, ReadBackWhatTheyWriteAndMakeFairLevelsOfTheirSize) {
     EXPECT_GE(TileCount(level.Level), fewest) << CodeText(code);
     EXPECT_LE(TileCount(level.Level), most) << CodeText(code);
     EXPECT_EQ(CheckSolution(level.Level, level.Solution), std::nullopt) << CodeText(code);
+    const TSolution solved = SolveLevel(level.Level, {2'000'000, {}});
+    EXPECT_EQ(CheckSolution(level.Level, solved.Presses), std::nullopt) << CodeText(code);
   }
   EXPECT_EQ(ParseLevelCode(" m7f3kq2d9 "), ParseLevelCode("M-7F3KQ2D9"));
   EXPECT_EQ(ParseLevelCode("S-OIL00000"), ParseLevelCode("S-01100000"));
