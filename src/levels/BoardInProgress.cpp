@@ -1,12 +1,10 @@
 #include "levels/BoardInProgress.h"
 
 #include <bit>
-#include <charconv>
 #include <filesystem>
-#include <vector>
 
+#include "levels/TextFields.h"
 #include "model/Flow.h"
-#include "platform/FileIO.h"
 
 namespace {
 
@@ -16,51 +14,6 @@ constexpr std::size_t FileLimit = 4096;
 // Bounds well beyond any real file, so that a damaged number is not taken for one.
 constexpr std::int32_t MaxLevelNumber = 1000;
 constexpr std::int32_t MaxTime = 1'000'000;
-constexpr std::string_view HexDigits = "0123456789abcdef";
-
-std::string Hex(std::uint64_t value, int digits) {
-  std::string text(static_cast<std::size_t>(digits), '0');
-  for (auto it = text.rbegin(); it != text.rend(); ++it, value >>= 4) *it = HexDigits[value & 15];
-  return text;
-}
-
-// Only the digits Hex writes; nothing for anything else or an empty text.
-std::optional<std::uint64_t> ParseHex(std::string_view text) {
-  if (text.empty()) return std::nullopt;
-  std::uint64_t value = 0;
-  for (char c : text) {
-    const std::size_t digit = HexDigits.find(c);
-    if (digit == std::string_view::npos) return std::nullopt;
-    value = (value << 4) | digit;
-  }
-  return value;
-}
-
-std::optional<std::int32_t> ParseNumber(std::string_view text, std::int32_t low,
-                                        std::int32_t high) {
-  std::int32_t value = 0;
-  const char* end = text.data() + text.size();
-  const auto [stop, error] = std::from_chars(text.data(), end, value);
-  if (error != std::errc{} || stop != end || value < low || value > high) return std::nullopt;
-  return value;
-}
-
-// The next line, taken off the text; nothing when its line break is missing.
-std::optional<std::string_view> TakeLine(std::string_view& text) {
-  const std::size_t newline = text.find('\n');
-  if (newline == std::string_view::npos) return std::nullopt;
-  const std::string_view line = text.substr(0, newline);
-  text.remove_prefix(newline + 1);
-  return line;
-}
-
-// The value of the next line when that line is "key value".
-std::optional<std::string_view> TakeValue(std::string_view& text, std::string_view key) {
-  const auto line = TakeLine(text);
-  if (!line || line->size() <= key.size() || !line->starts_with(key) || (*line)[key.size()] != ' ')
-    return std::nullopt;
-  return line->substr(key.size() + 1);
-}
 
 bool ValidTile(std::uint64_t code) {
   return code < TileCodeCount && KindOf(static_cast<TTileCode>(code)) <= tkCross;
@@ -93,12 +46,7 @@ bool ParseLocks(std::string_view text, const std::array<TTileCode, CellCount>& t
 }  // namespace
 
 std::uint64_t LevelRecSum(const TLevelRec& rec) {
-  std::uint64_t sum = 0xcbf29ce484222325;
-  for (std::uint8_t byte : std::bit_cast<std::array<std::uint8_t, LevelRecSize>>(rec)) {
-    sum ^= byte;
-    sum *= 0x100000001b3;
-  }
-  return sum;
+  return Fnv1a(std::bit_cast<std::array<std::uint8_t, LevelRecSize>>(rec));
 }
 
 std::string EncodeBoardInProgress(const TBoardInProgress& board) {
@@ -169,15 +117,13 @@ bool BelongsTo(const TBoardInProgress& board, std::int32_t level, const TLevelRe
 }
 
 std::optional<TBoardInProgress> ReadBoardInProgressFile(const std::string& path) {
-  const auto bytes = ReadFileHead(path, FileLimit);
-  if (!bytes) return std::nullopt;
-  return DecodeBoardInProgress(std::string(bytes->begin(), bytes->end()));
+  const auto text = ReadTextFile(path, FileLimit);
+  if (!text) return std::nullopt;
+  return DecodeBoardInProgress(*text);
 }
 
 bool WriteBoardInProgressFile(const std::string& path, const TBoardInProgress& board) {
-  const std::string text = EncodeBoardInProgress(board);
-  return CreateParentDirectories(path) &&
-         WriteFileAtomically(path, std::vector<std::uint8_t>(text.begin(), text.end()));
+  return WriteTextFile(path, EncodeBoardInProgress(board));
 }
 
 void ForgetBoardInProgress(const std::string& path) {

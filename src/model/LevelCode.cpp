@@ -34,16 +34,6 @@ std::uint64_t Mixed(std::uint64_t x) {
   return x ^ (x >> 31);
 }
 
-// Days since 1970-01-01 in the proleptic Gregorian calendar.
-std::int64_t DaysFromCivil(int year, int month, int day) {
-  const std::int64_t y = year - (month <= 2 ? 1 : 0);
-  const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
-  const std::int64_t yearOfEra = y - era * 400;
-  const std::int64_t dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
-  const std::int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-  return era * 146097 + dayOfEra - 719468;
-}
-
 }  // namespace
 
 std::string CodeText(const TLevelCode& code) {
@@ -116,8 +106,17 @@ bool IsCalendarDay(int year, int month, int day) {
   return day <= Lengths[static_cast<std::size_t>(month - 1)] + (month == 2 && leap ? 1 : 0);
 }
 
+std::int64_t DaysSince1970(int year, int month, int day) {
+  const std::int64_t y = year - (month <= 2 ? 1 : 0);
+  const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
+  const std::int64_t yearOfEra = y - era * 400;
+  const std::int64_t dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
+  const std::int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+  return era * 146097 + dayOfEra - 719468;
+}
+
 TLevelCode DailyCode(int year, int month, int day) {
-  const std::int64_t days = DaysFromCivil(year, month, day);
+  const std::int64_t days = DaysSince1970(year, month, day);
   const std::int64_t weekday = ((days + 3) % 7 + 7) % 7;  // 0 Monday: 1970-01-01 was a Thursday
   constexpr std::array<TLevelSize, 7> Sizes{
       TLevelSize::Small,  TLevelSize::Small, TLevelSize::Medium, TLevelSize::Medium,

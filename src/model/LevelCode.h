@@ -38,6 +38,8 @@ TLevelCode CodeFromBits(TLevelSize size, std::uint64_t bits);
 
 // Whether the day exists in the Gregorian calendar, years 1 to 9999.
 bool IsCalendarDay(int year, int month, int day);
+// Days since 1970-01-01 in the Gregorian calendar, counted back for earlier days.
+std::int64_t DaysSince1970(int year, int month, int day);
 // The day's level, the same for everybody: small on Mondays and Tuesdays,
 // medium from Wednesday to Friday, large at the weekend.
 TLevelCode DailyCode(int year, int month, int day);

@@ -162,3 +162,18 @@ bool CreateParentDirectories(const std::string& path) {
   std::filesystem::create_directories(parent, error);
   return std::filesystem::is_directory(parent, error);
 }
+
+// A hard link takes the new name only when it is free, so no other file is
+// ever overwritten; then the old name goes.
+std::optional<std::string> MoveAside(const std::string& path) {
+  for (int n = 1; n <= 100; ++n) {
+    const std::string aside = path + ".damaged" + (n == 1 ? "" : "-" + std::to_string(n));
+    if (::link(path.c_str(), aside.c_str()) != 0) {
+      if (errno == EEXIST) continue;
+      return std::nullopt;
+    }
+    ::unlink(path.c_str());
+    return aside;
+  }
+  return std::nullopt;
+}

@@ -20,5 +20,10 @@ std::optional<std::vector<std::uint8_t>> ReadFileHead(const std::string& path,
 // A name holding '*' or '?' is never created: every search would take it for a pattern.
 bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes);
 
+// Renames a file the program cannot use to a free name beside it
+// ("NAME.damaged", "NAME.damaged-2", ...), so that it is kept, never
+// overwritten; the new name, or nothing when it could not be moved.
+std::optional<std::string> MoveAside(const std::string& path);
+
 // Creates the folders the file would lie in; true when they exist.
 bool CreateParentDirectories(const std::string& path);
