@@ -11,7 +11,8 @@ namespace {
 // "--code CODE" starts with that random level; another argument names the
 // level file (as "Open with" passes it).
 TLevelFiles LevelFilesFrom(const QStringList& arguments, const std::string& programDir) {
-  TLevelFiles files{"", OwnLevelFile(), InstalledProgramDir(programDir), KeptBoardFile(), ""};
+  TLevelFiles files{"", OwnLevelFile(), InstalledProgramDir(programDir), KeptBoardFile(),
+                    "", RecordsFile()};
   for (qsizetype i = 1; i < arguments.size(); ++i) {
     if (arguments[i] == "--code" && i + 1 < arguments.size())
       files.Code = arguments[++i].toStdString();

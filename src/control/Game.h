@@ -142,6 +142,10 @@ class TGame : private TBoardHost, private TEditorHost {
   void PlayLevel(const TLevelRec& level);
   std::optional<TLevelCode> ChosenCode(const TFreshLevelAnswer& answer);
   void StartGivenCode();
+  void ReadRecords();
+  TSolve SolveOfLevelInPlay() const;
+  void RecordLevelSolve();
+  std::string SolveLine(const TSolve& solve, const TRecordNews& news, int par) const;
 
   void StartUp();
   void Terminate();

@@ -5,6 +5,7 @@
 
 #include "levels/LevelList.h"
 #include "levels/Progress.h"
+#include "levels/Records.h"
 #include "model/Board.h"
 #include "model/LevelCode.h"
 #include "model/PlayState.h"
@@ -38,4 +39,6 @@ struct TGameData : TLevelCollection, TProgress {
   // While set, the level in play is this one; CurrentLevel stays the
   // numbered level the bar and the level buttons lead back to.
   std::optional<TRandomLevel> Random;
+  TPlayCount Played;  // the level in play so far
+  TRecords Records;
 };

@@ -60,6 +60,7 @@ void TGame::ToggleLockAt(TCell cell) {
 }
 
 void TGame::PressAt(TMove move) {
+  window_.ShowSolveLine("");
   if (data_.State == psEditing) {
     if (editor_) editor_->MouseDown(move.Button, move.Cell);
     return;
@@ -73,6 +74,7 @@ void TGame::PressBoardCell(TMove move) {
   if (!press) return;
   history_.Record({TStepKind::Press, data_.Board, press->After, move, press->Turn});
   data_.LevelTouched = true;
+  ++data_.Played.Presses;
   ShowStep(press->After, press->Turn);
   if (IsSolved(data_.Board)) LevelSolved();
 }
@@ -105,6 +107,7 @@ void TGame::HintKey() {
   if (!move) return;
   cursor_ = {move->Cell, true};
   window_.ShowCursor(cursor_.Cell);
+  data_.Played.Hinted = true;
   PressBoardCell(*move);
 }
 
@@ -117,6 +120,7 @@ void TGame::TimerTimer() {
   if (data_.State != psRunning || life_ == TLifeCycle::Closing) return;
   if (data_.Mode == gmPractice || data_.TimeLeft > 0) {
     --data_.TimeLeft;
+    ++data_.Played.Seconds;
   } else if (window_.ModalWindowOpen()) {
     return;  // time over waits for the open question, never opens over it
   } else {
@@ -133,6 +137,7 @@ void TGame::LevelSolved() {
   ForgetLevelInProgress();
   PlaySoundCue(scSolved);
   SetPlayState(psSolved);
+  RecordLevelSolve();
   window_.ShowDialog(TDialog::Solved);
   if (data_.Mode == gmPractice || data_.Random) return;  // results are the numbered levels'
   std::int32_t& result = data_.Results[data_.CurrentLevel];

@@ -103,6 +103,8 @@ class TGameWindow : public TMessageBox {
   virtual void DrawLevelDisplay(const TDisplayDigits& digits, bool solvedMark) = 0;
   // Blank without a count.
   virtual void DrawWaterCount(std::optional<TWaterCount> count) = 0;
+  // A line on the board after a solve, until the next press; none when empty.
+  virtual void ShowSolveLine(const std::string& line) = 0;
   virtual void SetTitle(const std::string& title) = 0;
   virtual void SetGauge(int maximum, int progress) = 0;
   virtual void SetHint(TControl control, const std::string& hint) = 0;

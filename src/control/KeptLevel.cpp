@@ -17,7 +17,7 @@ void TGame::KeepLevelInProgress() {
   }
   const std::int32_t level = data_.CurrentLevel;
   WriteBoardInProgressFile(path, {level, LevelRecSum(data_.Levels[level]), data_.TimeLeft,
-                                  data_.LevelTouched, data_.Board.State()});
+                                  data_.LevelTouched, data_.Played, data_.Board.State()});
 }
 
 void TGame::ForgetLevelInProgress() {
@@ -40,6 +40,7 @@ void TGame::ResumeLevelInProgress(const std::optional<TBoardInProgress>& kept) {
   SettleFlow(data_.Board);
   data_.TimeLeft = kept->TimeLeft;
   data_.LevelTouched = kept->Touched;
+  data_.Played = kept->Played;
   DrawAllCells();
   timboxPaint();
   ShowWaterCount();

@@ -11,6 +11,7 @@ std::string PlayerDataDir() { return XdgDir("XDG_DATA_HOME", ".local/share") + "
 
 std::string OwnLevelFile() { return PlayerDataDir() + "gurx.dat"; }
 std::string KeptBoardFile() { return PlayerDataDir() + "board"; }
+std::string RecordsFile() { return PlayerDataDir() + "records"; }
 
 namespace {
 constexpr std::string_view InstalledProgramFolder = "/lib/games/gurgelix/";

@@ -11,13 +11,15 @@ struct TLevelFiles {
   bool ShippedReadOnly = false;  // an installed game never changes its shipped file
   std::string KeptBoard;         // the level in progress, or empty for none
   std::string Code;              // a random level's code to start with, or empty
+  std::string Records;           // the player's records, or empty to keep them unwritten
 };
 
 // The player's own level file: gurgelix/gurx.dat under $XDG_DATA_HOME, else
 // under ~/.local/share.
 std::string OwnLevelFile();
-// The practice level in progress, beside it.
+// The practice level in progress, and the records, beside it.
 std::string KeptBoardFile();
+std::string RecordsFile();
 
 // Whether the program lies where the package installs it.
 bool InstalledProgramDir(const std::string& programDir);

@@ -43,6 +43,8 @@ void TGame::PlayLevel(const TLevelRec& level) {
   DrawAllCells();
   animator_.AnimateFlow(data_.Board);
   data_.LevelTouched = false;
+  data_.Played = {};
+  window_.ShowSolveLine("");
   history_.Clear();
   ForgetLevelInProgress();
   cursor_.Cell = data_.Board.Source();

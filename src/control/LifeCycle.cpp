@@ -59,6 +59,7 @@ void TGame::StartUp() {
     Terminate();
     return;
   }
+  ReadRecords();
   levelBar_.SetMaximum(data_.Levels.LevelCount());
   MoveWindowFromSettings();
   data_.Mode = ModeInRange(settings_->ReadInteger(TSettingKey::Mode));

@@ -92,6 +92,16 @@ constexpr std::array<TTextEntry, static_cast<std::size_t>(TText::Count_)> TextTa
     {TText::FreshCodeCaption, "Code:", "Code:"},
     {TText::FreshPlay, "Spielen", "Play"},
     {TText::FreshCancel, "Abbrechen", "Cancel"},
+    {TText::RecordsDamaged,
+     "Die Rekorde in %1 waren beschädigt und liegen jetzt in %2. Es geht mit leeren Rekorden "
+     "weiter.",
+     "The records in %1 were damaged and are kept as %2. The game goes on with empty records."},
+    {TText::SolveLine, "Gelöst! Züge: %1 · Zeit: %2 s", "Solved! Presses: %1 · time: %2 s"},
+    {TText::SolvePar, "Par %1", "par %1"},
+    {TText::SolveBeatsPar, "kürzer als der Löser!", "shorter than the solver's!"},
+    {TText::SolveFirst, "zum ersten Mal", "for the first time"},
+    {TText::SolveRecord, "neuer Rekord!", "a new record!"},
+    {TText::SolveHinted, "mit Tipps", "with hints"},
     {TText::TimeCaption, "Zeit:", "Time:"},
     {TText::LevelCaption, "Stufe:", "Level:"},
 }};

@@ -77,6 +77,13 @@ enum class TText {
   FreshCodeCaption,
   FreshPlay,
   FreshCancel,
+  RecordsDamaged,
+  SolveLine,
+  SolvePar,
+  SolveBeatsPar,
+  SolveFirst,
+  SolveRecord,
+  SolveHinted,
   TimeCaption,
   LevelCaption,
   Count_

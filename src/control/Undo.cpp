@@ -31,6 +31,7 @@ void TGame::RedoBtnClick() {
     return;
   }
   data_.LevelTouched = true;
+  ++data_.Played.Presses;
   ShowStep(step->After, step->Turn);
   if (IsSolved(data_.Board)) LevelSolved();
 }

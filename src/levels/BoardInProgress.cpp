@@ -56,6 +56,9 @@ std::string EncodeBoardInProgress(const TBoardInProgress& board) {
   text += "record " + Hex(board.RecordSum, 16) + '\n';
   text += "time " + std::to_string(board.TimeLeft) + '\n';
   text += std::string("touched ") + (board.Touched ? '1' : '0') + '\n';
+  text += "presses " + std::to_string(board.Played.Presses) + '\n';
+  text += "seconds " + std::to_string(board.Played.Seconds) + '\n';
+  text += std::string("hinted ") + (board.Played.Hinted ? '1' : '0') + '\n';
   text +=
       "source " + std::to_string(state.SourceCol) + ' ' + std::to_string(state.SourceRow) + '\n';
   text += "tiles";
@@ -88,6 +91,14 @@ std::optional<TBoardInProgress> DecodeBoardInProgress(std::string_view text) {
   const auto touched = TakeValue(text, "touched");
   if (touched != "0" && touched != "1") return std::nullopt;
   board.Touched = touched == "1";
+
+  const auto presses = TakeValue(text, "presses");
+  const auto pressCount = presses ? ParseNumber(*presses, 0, MaxTime) : std::nullopt;
+  const auto seconds = TakeValue(text, "seconds");
+  const auto secondCount = seconds ? ParseNumber(*seconds, 0, MaxTime) : std::nullopt;
+  const auto hinted = TakeValue(text, "hinted");
+  if (!pressCount || !secondCount || (hinted != "0" && hinted != "1")) return std::nullopt;
+  board.Played = {*pressCount, *secondCount, hinted == "1"};
 
   const auto source = TakeValue(text, "source");
   const std::size_t space = source ? source->find(' ') : std::string_view::npos;

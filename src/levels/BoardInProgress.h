@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "levels/Records.h"
 #include "model/Board.h"
 
 // A practice level in progress, kept over a close of the game.
@@ -13,6 +14,7 @@ struct TBoardInProgress {
   std::uint64_t RecordSum = 0;  // LevelRecSum of the level's record as it started
   std::int32_t TimeLeft = 0;    // the practice clock; practice counts on below 0
   bool Touched = false;
+  TPlayCount Played;
   TBoardState State;  // tiles, flood start and locks; the water follows from them
   bool operator==(const TBoardInProgress&) const = default;
 };

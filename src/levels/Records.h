@@ -37,6 +37,15 @@ struct TRecords {
 // level, an edited tile does.
 std::uint64_t LevelKey(const TLevelRec& level);
 
+// The level in play so far: every press the rules took, the hint key's
+// included, the seconds it ran, and whether the hint key pressed.
+struct TPlayCount {
+  std::int32_t Presses = 0;
+  std::int32_t Seconds = 0;
+  bool Hinted = false;
+  friend bool operator==(const TPlayCount&, const TPlayCount&) = default;
+};
+
 // One solve: presses counted with those of the hint key, seconds without a pause.
 struct TSolve {
   std::uint64_t Key = 0;

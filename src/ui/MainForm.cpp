@@ -224,6 +224,27 @@ void TMainForm::BuildSideColumn() {
   pausetext->Clicked = [this] { Input([this] { game_.boxClick(); }); };
   pausetext->hide();
   controls_[TControl::Pausetext] = pausetext;
+  BuildSolveLine();
+}
+
+// In the frame below the grid, in the displays' yellow on black.
+void TMainForm::BuildSolveLine() {
+  solveLine_ = new QLabel(this);
+  solveLine_->setGeometry(22, ToolBarHeight + 313, 356, 18);
+  QFont bold("DejaVu Sans");
+  bold.setBold(true);
+  bold.setPixelSize(11);
+  solveLine_->setFont(bold);
+  solveLine_->setAlignment(Qt::AlignCenter);
+  solveLine_->setAutoFillBackground(true);
+  Colour(*solveLine_, QPalette::Window, Qt::black);
+  Colour(*solveLine_, QPalette::WindowText, QColor(0xff, 0xe0, 0x20));
+  solveLine_->hide();
+}
+
+void TMainForm::ShowSolveLine(const std::string& line) {
+  solveLine_->setText(Q(line));
+  solveLine_->setVisible(!line.empty());
 }
 
 // The desktop's shortcuts press the tool bar's buttons, where they are shown.

@@ -36,6 +36,7 @@ class TMainForm : public QWidget, public TGameWindow {
   void DrawTimeDisplay(const TDisplayDigits& digits) override;
   void DrawLevelDisplay(const TDisplayDigits& digits, bool solvedMark) override;
   void DrawWaterCount(std::optional<TWaterCount> count) override;
+  void ShowSolveLine(const std::string& line) override;
   void SetTitle(const std::string& title) override;
   void SetGauge(int maximum, int progress) override { gauge_->Set(maximum, progress); }
   void SetHint(TControl control, const std::string& hint) override;
@@ -74,6 +75,7 @@ class TMainForm : public QWidget, public TGameWindow {
   void BuildToolBar();
   void BuildDisplays();
   void BuildSideColumn();
+  void BuildSolveLine();
   void BuildShortcuts();
   void CreateDialogs(const std::string& programDir, const std::string& settingsPath);
   QToolButton* ToolButton(TControl control, const char* icon, int x,
@@ -100,6 +102,7 @@ class TMainForm : public QWidget, public TGameWindow {
   TDigitDisplay* timeDisplay_ = nullptr;
   TDigitDisplay* levelDisplay_ = nullptr;
   TCountDisplay* countDisplay_ = nullptr;
+  QLabel* solveLine_ = nullptr;
   TGauge* gauge_ = nullptr;
   TLevelScrollBar* levelScroll_ = nullptr;
   std::unique_ptr<TDialogSet> dialogs_;

@@ -250,4 +250,38 @@ TEST_F(GameTest, TitleHintsAndGaugeFollowTheLanguage) {
   EXPECT_EQ(Window.Title, std::string(GameTitle) + " - Üben");
 }
 
+// A solve is recorded at once under the level's tiles, its presses with the
+// hint key's and its seconds while running, and a line on the board tells
+// of it until the next press. A damaged records file is kept aside.
+TEST_F(GameTest, SolvesAreRecordedAndToldOnTheBoard) {
+  WriteLevels(10);
+  WriteBytes(Dir / "records", {'x'});
+  TLevelFiles files;
+  files.Records = Dir / "records";
+  Game.FormCreate(ProgramDir, SettingsPath, files);
+  Game.FormActivate();
+  const std::string said = "message The records in " + Dir / "records" +
+                           " were damaged and are kept as " + Dir / "records.damaged" +
+                           ". The game goes on with empty records.";
+  EXPECT_EQ(std::count(Window.Events.begin(), Window.Events.end(), said), 1);
+  Data.Mode = gmPractice;
+  Game.StartLevel(2);
+  Touch();
+  Ticks(3);
+  Solve();
+  EXPECT_EQ(Window.SolveLine, "Solved! Presses: 2 · time: 3 s · for the first time");
+  Touch();
+  EXPECT_EQ(Window.SolveLine, "");
+  Game.StartLevel(5);  // the same tiles in another place
+  Game.HintKey();
+  EXPECT_EQ(Window.SolveLine, "Solved! Presses: 1 · time: 0 s · a new record! · with hints");
+  const std::optional<TRecords> records = ReadRecordsFile(Dir / "records");
+  ASSERT_TRUE(records && records->Levels.size() == 1);
+  const TLevelRecord& level = records->Levels[0];
+  EXPECT_EQ(level.Name, "gurx.dat 5");
+  EXPECT_EQ(level.Solves, 2);
+  EXPECT_TRUE(level.FewestPresses == 1 && level.FewestHinted);
+  EXPECT_TRUE(level.FastestSeconds == 0 && level.FastestHinted);
+}
+
 }  // namespace

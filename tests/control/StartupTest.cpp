@@ -10,6 +10,14 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
+TLevelFiles Files(const std::string& argument, const std::string& own, bool shippedReadOnly) {
+  TLevelFiles files;
+  files.Argument = argument;
+  files.Own = own;
+  files.ShippedReadOnly = shippedReadOnly;
+  return files;
+}
+
 TEST_F(GameTest, FirstStartAsksTheLanguageAndStartsNoLevelItself) {
   WriteLevels(10);
   Game.FormCreate(ProgramDir, SettingsPath);
@@ -148,12 +156,12 @@ TEST_F(GameTest, LevelsComeFromTheNamedFileTheOwnFileOrTheShippedOne) {
     game.FormActivate();
     return std::pair{TGameTestAccess::Data(game).Levels.LevelCount(), window.Events.back()};
   };
-  EXPECT_EQ(started({"", own, false, "", ""}).first, 3);
-  EXPECT_EQ(started({Dir / "pack.dat", own, false, "", ""}).first, 5);
+  EXPECT_EQ(started(Files("", own, false)).first, 3);
+  EXPECT_EQ(started(Files(Dir / "pack.dat", own, false)).first, 5);
   std::filesystem::create_directories(Dir / "data/gurgelix");
   WriteLevels(4, "data/gurgelix/gurx.dat");
-  EXPECT_EQ(started({"", own, false, "", ""}).first, 4);
-  EXPECT_EQ(started({Dir / "none.dat", own, false, "", ""}).second,
+  EXPECT_EQ(started(Files("", own, false)).first, 4);
+  EXPECT_EQ(started(Files(Dir / "none.dat", own, false)).second,
             "message Can't find file " + Dir / "none.dat" + ". Program aborted.");
 }
 
@@ -163,7 +171,7 @@ TEST_F(GameTest, AnInstalledGameSavesEditsToThePlayersOwnFile) {
   WriteLevels(3);
   const auto shipped = ReadBytes(Dir / "gurx.dat");
   const std::string own = Dir / "data/gurgelix/gurx.dat";
-  Game.FormCreate(ProgramDir, SettingsPath, {"", own, true, "", ""});
+  Game.FormCreate(ProgramDir, SettingsPath, Files("", own, true));
   Game.FormActivate();
   Data.Levels[2].Tiles[0] = 5;
   Game.SaveLevels();
@@ -175,7 +183,7 @@ TEST_F(GameTest, AnInstalledGameSavesEditsToThePlayersOwnFile) {
   TFakeGameWindow window;
   TGame game(window, Sound, Help);
   WriteBytes(Dir / "file", {1});
-  game.FormCreate(ProgramDir, SettingsPath, {"", Dir / "file/gurx.dat", true, "", ""});
+  game.FormCreate(ProgramDir, SettingsPath, Files("", Dir / "file/gurx.dat", true));
   game.FormActivate();
   game.SaveLevels();
   EXPECT_EQ(window.Events.back(), "message Cannot create GURX.DAT.");

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # `gurgelix --code CODE` starts with that random level: its code in the
-# title, and the presses the level tool finds for it solve it in the game.
+# title, and the presses the level tool finds for it solve it in the game;
+# the records hold the solve once the game has closed.
 . "$(dirname "$0")/lib.sh" "$1"
 
 code=M-7F3KQ2D9
@@ -18,4 +19,6 @@ for press in "${presses[@]}"; do
 done
 answer Gurgelix 261 Return
 exit_without_saving "$main"
+grep -q " 1 ${#presses[@]} - [0-9]* - 0 $code\$" "$HOME/.local/share/gurgelix/records" ||
+  fail "the records do not hold the solve in ${#presses[@]} presses"
 echo "random level: $code solved in ${#presses[@]} presses"

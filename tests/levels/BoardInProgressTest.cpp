@@ -17,6 +17,7 @@ struct TFixture {
     Board.RecordSum = LevelRecSum(Rec);
     Board.TimeLeft = -35;
     Board.Touched = true;
+    Board.Played = {12, 345, true};
     Board.State.Tiles = Rec.Tiles;
     Board.State.Tile({1, 1}) = MakeTileCode(3, tkElbow);
     Board.State.SourceCol = 2;

@@ -31,6 +31,7 @@ class TFakeGameWindow : public TGameWindow, public TClock {
   bool SolvedMark = false;
   std::optional<TCell> Cursor;
   std::optional<TWaterCount> WaterCount;
+  std::string SolveLine;
   std::map<TControl, std::string> Hints;
   std::map<TControl, bool> Visible, Enabled;
   TPlace Place{0, 0};
@@ -48,6 +49,7 @@ class TFakeGameWindow : public TGameWindow, public TClock {
     SolvedMark = solved;
   }
   void DrawWaterCount(std::optional<TWaterCount> count) override { WaterCount = count; }
+  void ShowSolveLine(const std::string& line) override { SolveLine = line; }
   void SetTitle(const std::string& title) override { Title = title; }
   void SetGauge(int, int progress) override { GaugeProgress = progress; }
   void SetHint(TControl control, const std::string& hint) override { Hints[control] = hint; }
