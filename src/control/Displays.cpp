@@ -12,7 +12,7 @@ struct TControlText {
   bool Caption;  // else a hint
 };
 
-constexpr std::array<TControlText, 23> WindowTexts{{
+constexpr std::array<TControlText, 24> WindowTexts{{
     {TControl::LoadBtn, TText::LoadHint, false},
     {TControl::SaveBtn, TText::SaveHint, false},
     {TControl::OptionBtn, TText::OptionHint, false},
@@ -34,6 +34,7 @@ constexpr std::array<TControlText, 23> WindowTexts{{
     {TControl::UndoBtn, TText::UndoHint, false},
     {TControl::RedoBtn, TText::RedoHint, false},
     {TControl::FreshLevelBtn, TText::FreshLevelHint, false},
+    {TControl::RecordsBtn, TText::RecordsHint, false},
     {TControl::TimeLabel, TText::TimeCaption, true},
     {TControl::levellabel, TText::LevelCaption, true},
 }};

@@ -14,6 +14,7 @@
 #include "control/LevelBar.h"
 #include "control/LevelFiles.h"
 #include "control/LifeCycle.h"
+#include "control/ParFinder.h"
 #include "control/SavedGames.h"
 #include "control/Settings.h"
 #include "control/Texts.h"
@@ -74,6 +75,8 @@ class TGame : private TBoardHost, private TEditorHost {
   bool StartRandomLevel(const TLevelCode& code);
   // The window of fresh levels: a new random level, today's, or a code.
   void FreshLevelBtnClick();
+  // The window of the player's records.
+  void RecordsBtnClick();
   void levelScrollChange();
   // The player moved the level bar to a position.
   void LevelBarMoved(int position) { levelBar_.SetPosition(position); }
@@ -145,6 +148,9 @@ class TGame : private TBoardHost, private TEditorHost {
   void ReadRecords();
   TSolve SolveOfLevelInPlay() const;
   void RecordLevelSolve();
+  // Pars found since, put into the records of their levels; true when any changed.
+  bool TakeFoundPars();
+  void WriteRecords();
   std::string SolveLine(const TSolve& solve, const TRecordNews& news, int par) const;
 
   void StartUp();
@@ -172,6 +178,7 @@ class TGame : private TBoardHost, private TEditorHost {
   TLevelFiles levelFiles_;
   THints hints_;
   THistory history_;
+  TParFinder par_;
   TSavedGames savedGames_{data_, window_, [this] { UpdateTitleAndGauge(); }};
   TLifeCycle life_ = TLifeCycle::Created;
 };

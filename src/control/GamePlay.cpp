@@ -117,6 +117,7 @@ void TGame::HideCursor() {
 }
 
 void TGame::TimerTimer() {
+  if (TakeFoundPars()) WriteRecords();
   if (data_.State != psRunning || life_ == TLifeCycle::Closing) return;
   if (data_.Mode == gmPractice || data_.TimeLeft > 0) {
     --data_.TimeLeft;

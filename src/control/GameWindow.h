@@ -41,6 +41,7 @@ enum class TControl {
   RedoBtn,
   WaterCount,
   FreshLevelBtn,
+  RecordsBtn,
 };
 
 // The small modal windows. Each sets its own texts for the language when it opens.
@@ -79,6 +80,15 @@ struct TFreshLevelAnswer {
   std::optional<TLevelSize> Size;  // a new level of the size
   bool Daily = false;              // today's level
   std::string Code;                // else the code as typed
+};
+
+// The records window's content, every text in the player's language.
+struct TRecordsTable {
+  std::string Title;
+  std::string Streak;                          // the line above the table
+  std::vector<std::string> Columns;            // the headers
+  std::vector<std::vector<std::string>> Rows;  // the latest solve first
+  std::string Empty;                           // shown instead of a table without rows
 };
 
 struct TLoadWindowAnswer {
@@ -142,6 +152,8 @@ class TGameWindow : public TMessageBox {
   virtual bool PointLoadWindowAt(const std::string& directory) = 0;
   virtual TLoadWindowAnswer ShowLoadWindow() = 0;
   virtual TFreshLevelAnswer ShowFreshLevelWindow() = 0;
+  // Modal; closed with its OK button, Return, Esc or the close box.
+  virtual void ShowRecordsWindow(const TRecordsTable& table) = 0;
 
   // The ordinary close path: the close question, then the shut-down, as a
   // click on the close box would run them (TGame::CloseRequested).

@@ -37,6 +37,7 @@ bool TGame::LeaveLevel() {
 }
 
 void TGame::PlayLevel(const TLevelRec& level) {
+  if (data_.Mode != gmEditor) par_.Start(level, LevelKey(level));
   LoadLevelToBoard(data_.Board, level);
   data_.TimeLeft = SecondsPerTile * TileCount(level);
   ComputeFlow(data_.Board);

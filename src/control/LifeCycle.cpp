@@ -132,6 +132,7 @@ void TGame::FormClose() {
     SaveLevels();
   savedGames_.Save();
   KeepLevelInProgress();
+  if (TakeFoundPars()) WriteRecords();
   WriteSettings();
 }
 

@@ -17,10 +17,6 @@ constexpr std::size_t FileLimit = 10'000'000;
 constexpr std::int32_t Most = 1'000'000'000;
 constexpr std::size_t LongestName = 200;
 
-std::int64_t DayNumber(const TCalendarDay& day) {
-  return DaysSince1970(day.Year, day.Month, day.Day);
-}
-
 std::string DayText(const TCalendarDay& day) {
   const auto padded = [](int value, std::size_t width) {
     std::string text = std::to_string(value);
@@ -113,6 +109,16 @@ void CountDaily(TRecords& records, const TCalendarDay& day) {
 }
 
 }  // namespace
+
+std::int64_t DayNumber(const TCalendarDay& day) {
+  return DaysSince1970(day.Year, day.Month, day.Day);
+}
+
+std::int32_t StreakOn(const TRecords& records, const TCalendarDay& today) {
+  if (!records.LastDaily) return 0;
+  const std::int64_t since = DayNumber(today) - DayNumber(*records.LastDaily);
+  return since == 0 || since == 1 ? records.Streak : 0;
+}
 
 std::uint64_t LevelKey(const TLevelRec& level) {
   std::array<std::uint8_t, CellCount + 2> bytes{};

@@ -67,6 +67,10 @@ struct TRecordNews {
 // Counts the solve and keeps each best it beats; a first solve sets both.
 TRecordNews RecordSolve(TRecords& records, const TSolve& solve);
 const TLevelRecord* FindRecord(const TRecords& records, std::uint64_t key);
+// The streak as it stands on the day: broken once a day's level was left unsolved.
+std::int32_t StreakOn(const TRecords& records, const TCalendarDay& today);
+// Days since 1970-01-01.
+std::int64_t DayNumber(const TCalendarDay& day);
 // Par for a level that has a record; nothing happens for one without.
 void SetPar(TRecords& records, std::uint64_t key, std::int32_t par);
 

@@ -40,8 +40,7 @@ std::string CodeText(const TLevelCode& code) {
   std::string text(2 + SeedPlaces, '-');
   text[0] = SizeLetters[static_cast<std::size_t>(code.Size)];
   std::uint64_t seed = code.Seed % TLevelCode::SeedCount;
-  for (int place = SeedPlaces - 1; place >= 0; --place, seed /= 32)
-    text[static_cast<std::size_t>(2 + place)] = Alphabet[seed % 32];
+  for (std::size_t place = text.size(); place-- > 2; seed /= 32) text[place] = Alphabet[seed % 32];
   return text;
 }
 

@@ -52,3 +52,4 @@ TLoadWindow& TDialogSet::LoadWindow() { return Made(loadWindow_, parent_, langua
 TFreshLevelWindow& TDialogSet::FreshLevelWindow() {
   return Made(freshLevelWindow_, parent_, language_);
 }
+TRecordsWindow& TDialogSet::RecordsWindow() { return Made(recordsWindow_, parent_, language_); }

@@ -7,6 +7,7 @@
 
 #include "ui/FileWindows.h"
 #include "ui/FreshLevelWindow.h"
+#include "ui/RecordsWindow.h"
 
 // The main window's modal windows. Each is made when it is first shown and
 // then kept, so it shows again as it was left (the file windows keep their
@@ -22,6 +23,7 @@ class TDialogSet {
   TSaveWindow& SaveWindow();
   TLoadWindow& LoadWindow();
   TFreshLevelWindow& FreshLevelWindow();
+  TRecordsWindow& RecordsWindow();
 
  private:
   QWidget* parent_;
@@ -32,4 +34,5 @@ class TDialogSet {
   std::unique_ptr<TSaveWindow> saveWindow_;
   std::unique_ptr<TLoadWindow> loadWindow_;
   std::unique_ptr<TFreshLevelWindow> freshLevelWindow_;
+  std::unique_ptr<TRecordsWindow> recordsWindow_;
 };

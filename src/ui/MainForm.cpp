@@ -195,16 +195,23 @@ void TMainForm::BuildSideColumn() {
   ToolButton(TControl::sDownBtn, "down", 449, [this] {
     game_.sDownBtnClick();
   })->setGeometry(449, ToolBarHeight + 290, 23, 20);
-  // Above the tap, clear of every other control.
-  ToolButton(TControl::UndoBtn, "undo", 0, [this] {
-    game_.UndoBtnClick();
-  })->setGeometry(417, ToolBarHeight + 6, 25, 25);
-  ToolButton(TControl::RedoBtn, "redo", 0, [this] {
-    game_.RedoBtnClick();
-  })->setGeometry(445, ToolBarHeight + 6, 25, 25);
-  ToolButton(TControl::FreshLevelBtn, "dice", 0, [this] {
-    game_.FreshLevelBtnClick();
-  })->setGeometry(473, ToolBarHeight + 6, 25, 25);
+  // Above the tap and beside it, clear of every other control; by the up
+  // arrow the trophy would cover the side panel's edge.
+  const struct {
+    TControl Control;
+    const char* Icon;
+    QPoint Place;
+    void (TGame::*Click)();
+  } sideButtons[] = {
+      {TControl::UndoBtn, "undo", {417, 6}, &TGame::UndoBtnClick},
+      {TControl::RedoBtn, "redo", {445, 6}, &TGame::RedoBtnClick},
+      {TControl::FreshLevelBtn, "dice", {473, 6}, &TGame::FreshLevelBtnClick},
+      {TControl::RecordsBtn, "trophy", {473, 70}, &TGame::RecordsBtnClick},
+  };
+  for (const auto& side : sideButtons)
+    ToolButton(side.Control, side.Icon, 0, [this, click = side.Click] {
+      (game_.*click)();
+    })->setGeometry(QRect(side.Place + QPoint(0, ToolBarHeight), QSize(25, 25)));
   BlackBox(this, {409, ToolBarHeight + 35, 69, 26}, {409, ToolBarHeight + 36, 69, 24});
   countDisplay_ = new TCountDisplay(art::DigitStrip(true, renderer_.Scale()), this);
   countDisplay_->setGeometry(411, ToolBarHeight + 38, 65, 20);
@@ -255,7 +262,8 @@ void TMainForm::BuildShortcuts() {
       {"P", TControl::PauseBtn},        {"Ctrl+M", TControl::OptionBtn},
       {"Ctrl+Q", TControl::ExitBtn},    {"F1", TControl::RulesBtn},
       {"Ctrl+Z", TControl::UndoBtn},    {"Ctrl+Shift+Z", TControl::RedoBtn},
-      {"Ctrl+Y", TControl::RedoBtn},    {"Ctrl+G", TControl::FreshLevelBtn}};
+      {"Ctrl+Y", TControl::RedoBtn},    {"Ctrl+G", TControl::FreshLevelBtn},
+      {"Ctrl+T", TControl::RecordsBtn}};
   for (const auto& [keys, control] : shortcuts) {
     auto* button = static_cast<QAbstractButton*>(controls_.at(control));
     auto* shortcut = new QShortcut(QKeySequence(keys), this);
@@ -535,4 +543,8 @@ TLoadWindowAnswer TMainForm::ShowLoadWindow() {
 
 TFreshLevelAnswer TMainForm::ShowFreshLevelWindow() {
   return dialogs_->FreshLevelWindow().Ask([this](QDialog& window) { return RunModal(window); });
+}
+
+void TMainForm::ShowRecordsWindow(const TRecordsTable& table) {
+  dialogs_->RecordsWindow().Show(table, [this](QDialog& window) { return RunModal(window); });
 }

@@ -63,6 +63,7 @@ class TMainForm : public QWidget, public TGameWindow {
   bool PointLoadWindowAt(const std::string& directory) override;
   TLoadWindowAnswer ShowLoadWindow() override;
   TFreshLevelAnswer ShowFreshLevelWindow() override;
+  void ShowRecordsWindow(const TRecordsTable& table) override;
   void CloseMainWindow() override { close(); }
   void Terminate() override;
 

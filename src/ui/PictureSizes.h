@@ -30,6 +30,7 @@ inline constexpr TPictureSize PictureSizes[] = {
     {"undo", 19, 19},
     {"redo", 19, 19},
     {"dice", 19, 19},
+    {"trophy", 19, 19},
     {"down", 19, 19},
     {"newfolder", 19, 15},
     // The buttons of the modal windows.

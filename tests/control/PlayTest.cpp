@@ -269,12 +269,17 @@ TEST_F(GameTest, SolvesAreRecordedAndToldOnTheBoard) {
   Touch();
   Ticks(3);
   Solve();
-  EXPECT_EQ(Window.SolveLine, "Solved! Presses: 2 · time: 3 s · for the first time");
+  // Par, found meanwhile on a thread of its own, may stand in the middle.
+  EXPECT_TRUE(Window.SolveLine.starts_with("Solved! Presses: 2 · time: 3 s · "))
+      << Window.SolveLine;
+  EXPECT_TRUE(Window.SolveLine.ends_with("for the first time")) << Window.SolveLine;
   Touch();
   EXPECT_EQ(Window.SolveLine, "");
   Game.StartLevel(5);  // the same tiles in another place
   Game.HintKey();
-  EXPECT_EQ(Window.SolveLine, "Solved! Presses: 1 · time: 0 s · a new record! · with hints");
+  EXPECT_TRUE(Window.SolveLine.starts_with("Solved! Presses: 1 · time: 0 s · "))
+      << Window.SolveLine;
+  EXPECT_TRUE(Window.SolveLine.ends_with("a new record! · with hints")) << Window.SolveLine;
   const std::optional<TRecords> records = ReadRecordsFile(Dir / "records");
   ASSERT_TRUE(records && records->Levels.size() == 1);
   const TLevelRecord& level = records->Levels[0];

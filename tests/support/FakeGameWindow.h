@@ -32,6 +32,7 @@ class TFakeGameWindow : public TGameWindow, public TClock {
   std::optional<TCell> Cursor;
   std::optional<TWaterCount> WaterCount;
   std::string SolveLine;
+  TRecordsTable Records;
   std::map<TControl, std::string> Hints;
   std::map<TControl, bool> Visible, Enabled;
   TPlace Place{0, 0};
@@ -105,6 +106,10 @@ class TFakeGameWindow : public TGameWindow, public TClock {
   TLoadWindowAnswer ShowLoadWindow() override {
     Events.push_back("load window");
     return Next(LoadAnswers, TLoadWindowAnswer{});
+  }
+  void ShowRecordsWindow(const TRecordsTable& table) override {
+    Events.push_back("records window");
+    Records = table;
   }
   TFreshLevelAnswer ShowFreshLevelWindow() override {
     Events.push_back("fresh level window");
