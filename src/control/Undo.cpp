@@ -54,10 +54,14 @@ void TGame::ShowUndoButtons() {
   window_.SetEnabled(TControl::RedoBtn, data_.State == psRunning && history_.CanRedo());
 }
 
-// The level starts afresh with its history kept.
+// The level starts afresh with its history kept, and with its count of
+// presses and seconds: a restart undone must not bring back a board nearly
+// solved at a count of none.
 void TGame::Restart() {
   THistory kept = std::move(history_);
+  const TPlayCount played = data_.Played;
   RestartLevel();
   history_ = std::move(kept);
+  data_.Played = played;
   ShowUndoButtons();
 }

@@ -88,6 +88,7 @@ TEST_F(UndoTest, RestartIsUndoneInPracticeOnlyAndALevelStartForgets) {
   EXPECT_EQ(State(), start);
   Game.UndoBtnClick();
   EXPECT_EQ(State(), turned);
+  EXPECT_EQ(Data.Played.Presses, 2);  // the press and its redo: no restart counts them off
   Game.LevelSolved();
   Game.RestartBtnClick();  // a solved level starts afresh
   EXPECT_FALSE(Can(TControl::UndoBtn));
