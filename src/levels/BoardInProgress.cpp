@@ -92,22 +92,20 @@ std::optional<TBoardInProgress> DecodeBoardInProgress(std::string_view text) {
   if (touched != "0" && touched != "1") return std::nullopt;
   board.Touched = touched == "1";
 
-  const auto presses = TakeValue(text, "presses");
-  const auto pressCount = presses ? ParseNumber(*presses, 0, MaxTime) : std::nullopt;
-  const auto seconds = TakeValue(text, "seconds");
-  const auto secondCount = seconds ? ParseNumber(*seconds, 0, MaxTime) : std::nullopt;
+  TPlayCount& played = board.Played;
+  if (!ReadNumber(TakeValue(text, "presses").value_or(""), 0, MaxTime, played.Presses) ||
+      !ReadNumber(TakeValue(text, "seconds").value_or(""), 0, MaxTime, played.Seconds))
+    return std::nullopt;
   const auto hinted = TakeValue(text, "hinted");
-  if (!pressCount || !secondCount || (hinted != "0" && hinted != "1")) return std::nullopt;
-  board.Played = {*pressCount, *secondCount, hinted == "1"};
+  if (hinted != "0" && hinted != "1") return std::nullopt;
+  played.Hinted = hinted == "1";
 
-  const auto source = TakeValue(text, "source");
-  const std::size_t space = source ? source->find(' ') : std::string_view::npos;
-  if (space == std::string_view::npos) return std::nullopt;
-  const auto col = ParseNumber(source->substr(0, space), 1, BoardCols);
-  const auto row = ParseNumber(source->substr(space + 1), 1, BoardRows);
-  if (!col || !row) return std::nullopt;
-  state.SourceCol = *col;
-  state.SourceRow = *row;
+  const std::string_view source = TakeValue(text, "source").value_or("");
+  const std::size_t space = source.find(' ');
+  if (space == std::string_view::npos ||
+      !ReadNumber(source.substr(0, space), 1, BoardCols, state.SourceCol) ||
+      !ReadNumber(source.substr(space + 1), 1, BoardRows, state.SourceRow))
+    return std::nullopt;
 
   const auto tiles = TakeValue(text, "tiles");
   if (!tiles || !ParseTiles(*tiles, state.Tiles)) return std::nullopt;

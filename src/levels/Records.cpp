@@ -41,18 +41,31 @@ bool ValidName(std::string_view name) {
                       [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7f; });
 }
 
-// The line's next word, taken off it; the last takes the rest of the line.
-std::string_view TakeWord(std::string_view& line, bool last = false) {
-  const std::size_t space = last ? std::string_view::npos : line.find(' ');
+// The line's next word, taken off it.
+std::string_view TakeWord(std::string_view& line) {
+  const std::size_t space = line.find(' ');
   const std::string_view word = line.substr(0, space);
   line.remove_prefix(space == std::string_view::npos ? line.size() : space + 1);
   return word;
 }
 
-std::optional<bool> ParseHinted(std::string_view text) {
-  if (text == "h") return true;
-  if (text == "-") return false;
-  return std::nullopt;
+bool ReadHinted(std::string_view text, bool& into) {
+  into = text == "h";
+  return text == "h" || text == "-";
+}
+
+bool ReadDay(std::string_view text, TCalendarDay& into) {
+  const std::optional<TCalendarDay> day = ParseDay(text);
+  if (!day) return false;
+  into = *day;
+  return true;
+}
+
+bool ReadKey(std::string_view text, std::uint64_t& into) {
+  const std::optional<std::uint64_t> key = text.size() == 16 ? ParseHex(text) : std::nullopt;
+  if (!key) return false;
+  into = *key;
+  return true;
 }
 
 std::string LevelLine(const TLevelRecord& level) {
@@ -63,35 +76,29 @@ std::string LevelLine(const TLevelRecord& level) {
          '\n';
 }
 
-// "KEY FIRST LAST SOLVES FEWEST h|- FASTEST h|- PAR NAME".
+// "KEY FIRST LAST SOLVES FEWEST h|- FASTEST h|- PAR NAME", field after field.
 std::optional<TLevelRecord> ParseLevel(std::string_view line) {
-  const std::string_view key = TakeWord(line);
-  const auto first = ParseDay(TakeWord(line));
-  const auto last = ParseDay(TakeWord(line));
-  const auto solves = ParseNumber(TakeWord(line), 1, Most);
-  const auto fewest = ParseNumber(TakeWord(line), 1, Most);
-  const auto fewestHinted = ParseHinted(TakeWord(line));
-  const auto fastest = ParseNumber(TakeWord(line), 0, Most);
-  const auto fastestHinted = ParseHinted(TakeWord(line));
-  const auto par = ParseNumber(TakeWord(line), 0, Most);
-  const std::string_view name = TakeWord(line, true);
-  const auto sum = key.size() == 16 ? ParseHex(key) : std::nullopt;
-  if (!sum || !first || !last || !solves || !fewest || !fewestHinted || !fastest ||
-      !fastestHinted || !par || !ValidName(name))
-    return std::nullopt;
-  return TLevelRecord{*sum,    std::string(name), *first,   *last,          *solves,
-                      *fewest, *fewestHinted,     *fastest, *fastestHinted, *par};
+  TLevelRecord level;
+  const bool valid = ReadKey(TakeWord(line), level.Key) && ReadDay(TakeWord(line), level.First) &&
+                     ReadDay(TakeWord(line), level.Last) &&
+                     ReadNumber(TakeWord(line), 1, Most, level.Solves) &&
+                     ReadNumber(TakeWord(line), 1, Most, level.FewestPresses) &&
+                     ReadHinted(TakeWord(line), level.FewestHinted) &&
+                     ReadNumber(TakeWord(line), 0, Most, level.FastestSeconds) &&
+                     ReadHinted(TakeWord(line), level.FastestHinted) &&
+                     ReadNumber(TakeWord(line), 0, Most, level.Par);
+  if (!valid || !ValidName(line)) return std::nullopt;
+  level.Name = std::string(line);
+  return level;
 }
 
 // "streak - 0" before any, else "streak DAY COUNT".
 bool ParseStreak(std::string_view line, TRecords& records) {
   const std::string_view day = TakeWord(line);
-  const auto streak = ParseNumber(line, 0, Most);
-  if (!streak) return false;
-  records.Streak = *streak;
-  if (day == "-") return *streak == 0;
+  if (!ReadNumber(line, 0, Most, records.Streak)) return false;
+  if (day == "-") return records.Streak == 0;
   records.LastDaily = ParseDay(day);
-  return records.LastDaily.has_value() && *streak > 0;
+  return records.LastDaily.has_value() && records.Streak > 0;
 }
 
 template <typename TAnyRecords>

@@ -35,6 +35,13 @@ std::optional<std::int32_t> ParseNumber(std::string_view text, std::int32_t low,
   return value;
 }
 
+bool ReadNumber(std::string_view text, std::int32_t low, std::int32_t high, std::int32_t& into) {
+  const std::optional<std::int32_t> value = ParseNumber(text, low, high);
+  if (!value) return false;
+  into = *value;
+  return true;
+}
+
 std::optional<std::string_view> TakeLine(std::string_view& text) {
   const std::size_t newline = text.find('\n');
   if (newline == std::string_view::npos) return std::nullopt;

@@ -16,6 +16,10 @@ std::optional<std::uint64_t> ParseHex(std::string_view text);
 // A whole decimal number within the bounds, nothing else.
 std::optional<std::int32_t> ParseNumber(std::string_view text, std::int32_t low, std::int32_t high);
 
+// The same into a number, for parsing field after field; false, with the
+// number untouched, for anything else.
+bool ReadNumber(std::string_view text, std::int32_t low, std::int32_t high, std::int32_t& into);
+
 // The next line, taken off the text; nothing when its line break is missing.
 std::optional<std::string_view> TakeLine(std::string_view& text);
 // The value of the next line when that line is "key value".
