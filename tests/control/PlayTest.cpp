@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "control/GameFixture.h"
 
 namespace {
