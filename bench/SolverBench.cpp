@@ -1,14 +1,15 @@
-// How fast and how short the solver is: every shipped level from its start,
-// and full boards of random pipes scrambled by hundreds of random presses.
+// How fast and how short the solver is: par of every shipped level, random
+// networks scrambled as levels are made, and full boards of random pipes
+// scrambled by hundreds of random presses.
 #include <chrono>
 #include <cstdio>
 #include <fstream>
 #include <random>
 #include <sstream>
 
-#include "HeadlessGame.h"
 #include "levels/LevelFile.h"
 #include "model/Flow.h"
+#include "model/Generator.h"
 #include "model/Solver.h"
 
 namespace {
@@ -40,25 +41,61 @@ std::vector<std::size_t> StoredLengths(const char* path) {
   return lengths;
 }
 
+// Par as the game finds it, within the par budget, against the stored
+// solutions the levels were made with.
 void ShippedLevels() {
   TLevelCollection levels;
   if (ReadLevelFile(levels, GURX_GAME_DIR "/gurx.dat").has_value()) return;
   const auto stored = StoredLengths(GURX_SOLUTIONS);
   int solved = 0, noLonger = 0;
+  std::size_t presses = 0, storedPresses = 0;
   double slowest = 0, total = 0;
+  std::string longer;
   for (int n = 1; n <= levels.Levels.LevelCount(); ++n) {
-    THeadlessGame game(levels.Levels[n]);
-    const TTimed timed = TimedSolve(game.Board);
-    slowest = std::max(slowest, timed.Seconds);
-    total += timed.Seconds;
-    if (timed.Solution.Verdict != TVerdict::Solvable) continue;
+    const auto start = TClock::now();
+    const TSolution solution = SolveLevel(levels.Levels[n], {ParBoards, {}});
+    const double seconds = std::chrono::duration<double>(TClock::now() - start).count();
+    slowest = std::max(slowest, seconds);
+    total += seconds;
+    if (solution.Verdict != TVerdict::Solvable) continue;
     ++solved;
-    const auto index = static_cast<std::size_t>(n - 1);
-    noLonger += index < stored.size() && timed.Solution.Presses.size() <= stored[index];
+    const std::size_t mine = solution.Presses.size();
+    const std::size_t theirs = stored.at(static_cast<std::size_t>(n - 1));
+    presses += mine;
+    storedPresses += theirs;
+    if (mine <= theirs)
+      ++noLonger;
+    else
+      longer += " " + std::to_string(n) + " (" + std::to_string(mine) + "/" +
+                std::to_string(theirs) + ")";
   }
-  std::printf("shipped levels   %d of %d solved, slowest %.3f s, all %.2f s\n", solved,
+  std::printf("par of the shipped levels: %d of %d found, slowest %.3f s, all %.2f s\n", solved,
               levels.Levels.LevelCount(), slowest, total);
-  std::printf("                 %d solutions no longer than the stored ones\n", noLonger);
+  std::printf("  %d no longer than the stored solutions; %zu presses against %zu stored\n",
+              noLonger, presses, storedPresses);
+  if (!longer.empty()) std::printf("  longer:%s\n", longer.c_str());
+}
+
+// Networks as random levels are made, of 70 to 80 tiles, scrambled by up to
+// 1,000 presses.
+void ScrambledNetworks(int loopChance) {
+  int solved = 0;
+  double slowest = 0;
+  constexpr unsigned Boards = 20;
+  for (unsigned seed = 1; seed <= Boards; ++seed) {
+    TRawRandom random(seed);
+    const int tiles = 70 + random.Below(11);
+    const int presses = 600 + random.Below(401);
+    const TGeneratedLevel level = GenerateLevel(random, {tiles, presses, loopChance});
+    const auto start = TClock::now();
+    const auto end = start + std::chrono::seconds(10);
+    const TSolution solution =
+        SolveLevel(level.Level, {INT64_MAX, [end] { return TClock::now() >= end; }});
+    slowest = std::max(slowest, std::chrono::duration<double>(TClock::now() - start).count());
+    solved += solution.Verdict == TVerdict::Solvable;
+  }
+  std::printf("70-80 tiles, loops at %d%%, 600-1000 presses: %d of %u solved, slowest %.3f s\n",
+              loopChance, solved, Boards, slowest);
 }
 
 // A tree of pipes over every cell, grown at random, with a few loops.
@@ -122,5 +159,6 @@ void ScrambledFullBoards(int presses) {
 
 int main() {
   ShippedLevels();
+  for (int loopChance : {0, 6}) ScrambledNetworks(loopChance);
   for (int presses : {300, 600}) ScrambledFullBoards(presses);
 }

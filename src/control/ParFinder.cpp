@@ -22,7 +22,7 @@ void TParFinder::Start(const TLevelRec& level, std::uint64_t key) {
   TJob* job = current_.get();
   job->Key = key;
   job->Thread = std::thread([job, level] {
-    const TSolution solution = SolveLevel(level, {Boards, [job] { return job->Stop.load(); }});
+    const TSolution solution = SolveLevel(level, {ParBoards, [job] { return job->Stop.load(); }});
     if (solution.Verdict == TVerdict::Solvable && !job->Stop)
       job->Par = static_cast<std::int32_t>(solution.Presses.size());
     job->Done = true;

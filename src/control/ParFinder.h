@@ -9,13 +9,10 @@
 #include "model/LevelRec.h"
 
 // Par, the fewest presses the solver finds for a level as it starts, found
-// on a thread of its own so that the window never waits. The solver's work
-// is counted in boards, not seconds, so a level has the same par on every
-// machine; a search stopped early finds none.
+// on a thread of its own so that the window never waits; a search stopped
+// early finds none.
 class TParFinder {
  public:
-  static constexpr std::int64_t Boards = 2'000'000;
-
   TParFinder() = default;
   TParFinder(const TParFinder&) = delete;
   TParFinder& operator=(const TParFinder&) = delete;

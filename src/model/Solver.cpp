@@ -5,6 +5,8 @@
 #include <optional>
 
 #include "model/Flow.h"
+#include "model/solver/CheapGoal.h"
+#include "model/solver/GoalSearch.h"
 #include "model/solver/Proofs.h"
 #include "model/solver/Search.h"
 #include "model/solver/SpanningTree.h"
@@ -129,6 +131,32 @@ std::vector<TMove> ShortestFound(const TBoardState& board, const TPosition& star
   return best;
 }
 
+// Goals a few quarter turns away, from several seeds, each sought by both
+// searches toward goals: the shortest answer of all, replayed.
+std::optional<std::vector<TMove>> TowardCheapGoals(const TBoardState& board, const TPosition& start,
+                                                   const TSolverBudget& budget) {
+  constexpr std::uint32_t Goals = 4;
+  constexpr int BeamWidth = 150;
+  std::optional<std::vector<TMove>> best;
+  const auto keep = [&](std::optional<std::vector<TMove>> presses) {
+    if (presses) presses = Replayed(board, *presses);
+    if (presses && (!best || presses->size() < best->size())) best = std::move(presses);
+  };
+  for (std::uint32_t seed = 1; seed <= Goals && !StopAsked(budget); ++seed) {
+    const TSolverBudget goalShare = Share(budget, 40'000);
+    TBudgetMeter goalMeter(goalShare);
+    const TCheapGoal goal = FindCheapGoal(start, seed, goalMeter);
+    if (goal.Distance < 0) continue;
+    const TSolverBudget searchShare = Share(budget, 100'000);
+    TBudgetMeter searchMeter(searchShare);
+    keep(SearchTowardGoal(start, goal.Joins, searchMeter));
+    const TSolverBudget beamShare = Share(budget, 300'000);
+    TBudgetMeter beamMeter(beamShare);
+    keep(BeamTowardGoal(start, goal.Joins, BeamWidth, beamMeter));
+  }
+  return best;
+}
+
 // Each way of steering the search fails on boards that another solves at
 // once, so each gets a short try, then all a longer one, and so on.
 TSolution SearchInRounds(const TBoardState& board, const TPosition& start,
@@ -171,7 +199,16 @@ TSolution SolveBoard(const TBoardState& played, const TSolverBudget& budget) {
 }
 
 TSolution SolveLevel(const TLevelRec& level, const TSolverBudget& budget) {
-  TBoard board;
-  LoadLevelToBoard(board, MakeValidLevelRec(level));
-  return SolveBoard(board.State(), budget);
+  TBoard loaded;
+  LoadLevelToBoard(loaded, MakeValidLevelRec(level));
+  const TBoardState board = Flooded(loaded.State());
+  TSolution solution = SolveBoard(board, budget);
+  if (solution.Verdict == TVerdict::Unsolvable || IsSolved(board)) return solution;
+  const TPosition start = PositionOf(board);
+  if (HasPlugs(start)) return solution;
+  const auto shorter = TowardCheapGoals(board, start, budget);
+  if (shorter &&
+      (solution.Verdict == TVerdict::Unknown || shorter->size() < solution.Presses.size()))
+    solution = {TVerdict::Solvable, Shortened(board, *shorter, budget)};
+  return solution;
 }

@@ -16,6 +16,10 @@ struct TSolverBudget {
   std::function<bool()> Stop;
 };
 
+// The budget par is found with: counted in boards, not seconds, so that a
+// level has the same par on every machine.
+inline constexpr std::int64_t ParBoards = 2'000'000;
+
 enum class TVerdict { Solvable, Unsolvable, Unknown };
 
 // When solvable, the game's own press rule replays the presses and the last
@@ -25,7 +29,8 @@ struct TSolution {
   std::vector<TMove> Presses;
 };
 
-// A level as it starts.
+// A level as it starts, with the fewest presses the budget finds: par.
 TSolution SolveLevel(const TLevelRec& level, const TSolverBudget& budget);
-// A state of play: its tiles and flood start; its water is the flood from there.
+// A state of play: its tiles and flood start; its water is the flood from
+// there. Answers quickly, with presses not always the fewest.
 TSolution SolveBoard(const TBoardState& board, const TSolverBudget& budget);
