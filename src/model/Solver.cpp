@@ -143,7 +143,7 @@ std::optional<std::vector<TMove>> TowardCheapGoals(const TBoardState& board, con
     if (presses && (!best || presses->size() < best->size())) best = std::move(presses);
   };
   for (std::uint32_t seed = 1; seed <= Goals && !StopAsked(budget); ++seed) {
-    const TSolverBudget goalShare = Share(budget, 40'000);
+    const TSolverBudget goalShare = Share(budget, 80'000);
     TBudgetMeter goalMeter(goalShare);
     const TCheapGoal goal = FindCheapGoal(start, seed, goalMeter);
     if (goal.Distance < 0) continue;
@@ -178,9 +178,16 @@ TSolution SearchInRounds(const TBoardState& board, const TPosition& start,
   return {};
 }
 
-}  // namespace
+// Any tree of joins is a goal to steer by; none at all proves the board unsolvable.
+TTreeAnswer AnyTreeOfJoins(const TPosition& start, const TSolverBudget& budget) {
+  const TSolverBudget share = Share(budget, 20'000);
+  TBudgetMeter meter(share);
+  return FindSpanningTree(start, TTreeRule::AnyJoin, meter);
+}
 
-TSolution SolveBoard(const TBoardState& played, const TSolverBudget& budget) {
+// The plans first, as they are quick; the searches toward cheap goals when
+// they fail or the fewest presses are asked for; the searches in rounds last.
+TSolution Solve(const TBoardState& played, const TSolverBudget& budget, bool fewest) {
   const TBoardState board = Flooded(played);
   if (IsSolved(board)) return {TVerdict::Solvable, {}};
   if (!OnBoard(board.Source())) return {TVerdict::Unsolvable, {}};
@@ -189,26 +196,25 @@ TSolution SolveBoard(const TBoardState& played, const TSolverBudget& budget) {
   if (HasPlugs(start)) return {};
   auto presses = PlanAlongTree(board, start, budget);
   if (!presses) presses = WalkFromVariants(board, start, budget);
-  if (presses) return {TVerdict::Solvable, ShortestFound(board, start, budget, *presses)};
-  // Any tree of joins is a goal to steer by; none at all proves the board unsolvable.
-  const TSolverBudget share = Share(budget, 20'000);
-  TBudgetMeter goalMeter(share);
-  const TTreeAnswer goal = FindSpanningTree(start, TTreeRule::AnyJoin, goalMeter);
-  if (goal.Exhausted) return {TVerdict::Unsolvable, {}};
-  return SearchInRounds(board, start, goal.Tree.value_or(TSpanningTree{}), budget);
+  if (presses) presses = ShortestFound(board, start, budget, *presses);
+  if (presses && !fewest) return {TVerdict::Solvable, *presses};
+  const TTreeAnswer joins = presses ? TTreeAnswer{} : AnyTreeOfJoins(start, budget);
+  if (joins.Exhausted) return {TVerdict::Unsolvable, {}};
+  const auto toward = TowardCheapGoals(board, start, budget);
+  if (toward && (!presses || toward->size() < presses->size()))
+    presses = Shortened(board, *toward, budget);
+  if (presses) return {TVerdict::Solvable, *presses};
+  return SearchInRounds(board, start, joins.Tree.value_or(TSpanningTree{}), budget);
+}
+
+}  // namespace
+
+TSolution SolveBoard(const TBoardState& board, const TSolverBudget& budget) {
+  return Solve(board, budget, false);
 }
 
 TSolution SolveLevel(const TLevelRec& level, const TSolverBudget& budget) {
-  TBoard loaded;
-  LoadLevelToBoard(loaded, MakeValidLevelRec(level));
-  const TBoardState board = Flooded(loaded.State());
-  TSolution solution = SolveBoard(board, budget);
-  if (solution.Verdict == TVerdict::Unsolvable || IsSolved(board)) return solution;
-  const TPosition start = PositionOf(board);
-  if (HasPlugs(start)) return solution;
-  const auto shorter = TowardCheapGoals(board, start, budget);
-  if (shorter &&
-      (solution.Verdict == TVerdict::Unknown || shorter->size() < solution.Presses.size()))
-    solution = {TVerdict::Solvable, Shortened(board, *shorter, budget)};
-  return solution;
+  TBoard board;
+  LoadLevelToBoard(board, MakeValidLevelRec(level));
+  return Solve(board.State(), budget, true);
 }

@@ -21,8 +21,14 @@ class TSmallRandom {
 
 class TGoalLook {
  public:
-  TGoalLook(const TPosition& start, std::uint32_t seed, TBudgetMeter& meter)
-      : start_(start), seed_(seed), random_(seed), meter_(meter), wet_(WetCells(start)) {
+  TGoalLook(const TPosition& start, std::uint32_t seed, int partCost, TBudgetMeter& meter)
+      : start_(start),
+        // Odd seeds steer toward goals a player can reach without turning tiles aside.
+        stuckCost_(seed % 2 ? 2 : 0),
+        partCost_(partCost),
+        random_(seed),
+        meter_(meter),
+        wet_(WetCells(start)) {
     for (int cell = 0; cell < CellCount; ++cell) {
       const TTileCode tile = start.Tiles[static_cast<std::size_t>(cell)];
       if (tile == 0) continue;
@@ -59,9 +65,6 @@ class TGoalLook {
   }
 
  private:
-  // What a group of tiles left apart costs, against a quarter turn's one.
-  static constexpr int Penalty = 4;
-
   void SetRotation(int cell, int rotation) {
     const auto index = static_cast<std::size_t>(cell);
     rotations_[index] = static_cast<std::int8_t>(rotation);
@@ -71,7 +74,7 @@ class TGoalLook {
 
   int Cost() {
     parts_ = Parts();
-    return GoalDistance(start_.Tiles, joins_, wet_, seed_ % 2 ? 2 : 0) + Penalty * (parts_ - 1);
+    return GoalDistance(start_.Tiles, joins_, wet_, stuckCost_) + partCost_ * (parts_ - 1);
   }
 
   int Find(int cell) {
@@ -102,7 +105,9 @@ class TGoalLook {
   }
 
   const TPosition& start_;
-  std::uint32_t seed_;
+  int stuckCost_;
+  // What a group of tiles left apart costs, against a quarter turn's one.
+  int partCost_;
   TSmallRandom random_;
   TBudgetMeter& meter_;
   TCellSet wet_;
@@ -116,5 +121,10 @@ class TGoalLook {
 }  // namespace
 
 TCheapGoal FindCheapGoal(const TPosition& start, std::uint32_t seed, TBudgetMeter& meter) {
-  return TGoalLook(start, seed, meter).Run();
+  // Where joining the groups costs more turns than they are fined, the
+  // search keeps them apart: it tries again with a heavier fine.
+  for (int partCost : {4, 8})
+    if (TCheapGoal goal = TGoalLook(start, seed, partCost, meter).Run(); goal.Distance >= 0)
+      return goal;
+  return {};
 }
