@@ -1,6 +1,5 @@
-// How fast and how short the solver is: par of every shipped level, random
-// networks scrambled as levels are made, and full boards of random pipes
-// scrambled by hundreds of random presses.
+// How short and how fast the solver is: par of every shipped level, and
+// networks of random pipes scrambled by hundreds of random presses.
 #include <chrono>
 #include <cstdio>
 #include <fstream>
@@ -9,7 +8,6 @@
 
 #include "levels/LevelFile.h"
 #include "model/Flow.h"
-#include "model/Generator.h"
 #include "model/Solver.h"
 
 namespace {
@@ -76,40 +74,19 @@ void ShippedLevels() {
   if (!longer.empty()) std::printf("  longer:%s\n", longer.c_str());
 }
 
-// Networks as random levels are made, of 70 to 80 tiles, scrambled by up to
-// 1,000 presses.
-void ScrambledNetworks(int loopChance) {
-  int solved = 0;
-  double slowest = 0;
-  constexpr unsigned Boards = 20;
-  for (unsigned seed = 1; seed <= Boards; ++seed) {
-    TRawRandom random(seed);
-    const int tiles = 70 + random.Below(11);
-    const int presses = 600 + random.Below(401);
-    const TGeneratedLevel level = GenerateLevel(random, {tiles, presses, loopChance});
-    const auto start = TClock::now();
-    const auto end = start + std::chrono::seconds(10);
-    const TSolution solution =
-        SolveLevel(level.Level, {INT64_MAX, [end] { return TClock::now() >= end; }});
-    slowest = std::max(slowest, std::chrono::duration<double>(TClock::now() - start).count());
-    solved += solution.Verdict == TVerdict::Solvable;
-  }
-  std::printf("70-80 tiles, loops at %d%%, 600-1000 presses: %d of %u solved, slowest %.3f s\n",
-              loopChance, solved, Boards, slowest);
-}
-
-// A tree of pipes over every cell, grown at random, with a few loops.
-TBoard RandomFullBoard(std::mt19937& random) {
+// A network of pipes grown at random from one cell over that many cells,
+// joining cells it already holds at the chance in percent.
+TBoard RandomNetwork(std::mt19937& random, std::size_t tiles, unsigned loopPercent) {
   std::array<unsigned, CellCount> openings{};
   std::array<bool, CellCount> used{};
   const auto first = random() % CellCount;
   used[first] = true;
   std::vector<std::size_t> cells{first};
-  while (cells.size() < CellCount) {
+  while (cells.size() < tiles) {
     const std::size_t from = cells[random() % cells.size()];
     const int d = static_cast<int>(random() % DirectionCount);
     const TCell next = Neighbour(CellAt(from), d);
-    if (!OnBoard(next) || (used[CellIndex(next)] && random() % 100 >= 5)) continue;
+    if (!OnBoard(next) || (used[CellIndex(next)] && random() % 100 >= loopPercent)) continue;
     openings[from] |= 1u << d;
     openings[CellIndex(next)] |= 1u << Opposite(d);
     if (!used[CellIndex(next)]) cells.push_back(CellIndex(next));
@@ -117,33 +94,45 @@ TBoard RandomFullBoard(std::mt19937& random) {
   }
   TBoard board;
   for (std::size_t i = 0; i < CellCount; ++i)
-    for (int code = 1; code < TileCodeCount; ++code) {
-      unsigned bits = 0;
-      for (int d = 0; d < DirectionCount; ++d)
-        bits |= IsOpen(static_cast<TTileCode>(code), d) ? 1u << d : 0u;
-      if (KindOf(static_cast<TTileCode>(code)) <= tkCross && bits == openings[i]) {
+    for (int code = 1; code < TileCodeCount && openings[i] != 0; ++code)
+      if (KindOf(static_cast<TTileCode>(code)) <= tkCross &&
+          OpeningBits(static_cast<TTileCode>(code)) == openings[i]) {
         board.Tiles[i] = static_cast<TTileCode>(code);
         break;
       }
-    }
   board.SourceCol = CellAt(first).Col;
   board.SourceRow = CellAt(first).Row;
   return board;
 }
 
-void ScrambledFullBoards(int presses) {
+struct TNetworks {
+  const char* Name;
+  std::size_t FewestTiles, MostTiles;
+  unsigned LoopPercent;
+  int FewestPresses, MostPresses;
+};
+
+// Networks scrambled by random presses on wet tiles, as a player could make them.
+void ScrambledNetworks(const TNetworks& networks) {
   int solved = 0, boards = 0;
   double slowest = 0;
-  for (unsigned seed = 1; seed <= 20; ++seed) {
+  for (unsigned seed = 1; seed <= 40; ++seed) {
     std::mt19937 random(seed);
-    TBoard board = RandomFullBoard(random);
+    const std::size_t tiles =
+        networks.FewestTiles + random() % (networks.MostTiles - networks.FewestTiles + 1);
+    const auto presses =
+        networks.FewestPresses +
+        static_cast<int>(random() %
+                         static_cast<unsigned>(networks.MostPresses - networks.FewestPresses + 1));
+    TBoard board = RandomNetwork(random, tiles, networks.LoopPercent);
     ComputeFlow(board);
     for (int done = 0; done < presses;) {
       const TCell cell = CellAt(random() % CellCount);
-      if (!board.New(cell)) continue;
-      board.Put(
-          PressCell(board, {random() % 2 ? TMouseButton::Left : TMouseButton::Right, cell})->After);
-      ++done;
+      const auto button = random() % 2 ? TMouseButton::Left : TMouseButton::Right;
+      if (const auto press = PressCell(board, {button, cell})) {
+        board.Put(press->After);
+        ++done;
+      }
     }
     if (IsSolved(board)) continue;
     ++boards;
@@ -151,14 +140,18 @@ void ScrambledFullBoards(int presses) {
     slowest = std::max(slowest, timed.Seconds);
     solved += timed.Solution.Verdict == TVerdict::Solvable;
   }
-  std::printf("80 tiles, %d presses: %d of %d solved, slowest %.3f s\n", presses, solved, boards,
-              slowest);
+  std::printf("%-28s %d of %d solved, slowest %.3f s\n", networks.Name, solved, boards, slowest);
 }
 
 }  // namespace
 
 int main() {
   ShippedLevels();
-  for (int loopChance : {0, 6}) ScrambledNetworks(loopChance);
-  for (int presses : {300, 600}) ScrambledFullBoards(presses);
+  std::printf("\nScrambled networks, 10 s allowed for each\n");
+  for (const TNetworks& networks : {
+           TNetworks{"70-80 tiles, trees:", 70, 80, 0, 600, 1000},
+           TNetworks{"70-80 tiles, loops at 5%:", 70, 80, 5, 600, 1000},
+           TNetworks{"80 tiles, 300 presses:", 80, 80, 5, 300, 300},
+       })
+    ScrambledNetworks(networks);
 }

@@ -99,7 +99,7 @@ std::optional<std::vector<TMove>> PlanAlongTree(const TBoardState& board, const 
 std::optional<std::vector<TMove>> WalkFromVariants(const TBoardState& board, const TPosition& start,
                                                    const TSolverBudget& budget) {
   constexpr std::int64_t BoardsPerWalk = 200;
-  constexpr unsigned Variants = 1024;
+  constexpr unsigned Variants = 64;
   TBudgetMeter meter(budget);
   for (unsigned variant = 0; variant < Variants && meter.Spend(BoardsPerWalk); ++variant) {
     TSpanningTree goal;
@@ -158,16 +158,26 @@ std::optional<std::vector<TMove>> TowardCheapGoals(const TBoardState& board, con
 }
 
 // Each way of steering the search fails on boards that another solves at
-// once, so each gets a short try, then all a longer one, and so on.
+// once, so each gets a short try, then all a longer one, and so on. A beam
+// toward a cheap goal, wider each round, goes first: it solves most of
+// what the plans leave, but needs more boards for its width.
 TSolution SearchInRounds(const TBoardState& board, const TPosition& start,
-                         const TSpanningTree& goal, const TSolverBudget& budget) {
+                         const TSpanningTree& goal, const TCheapGoal& cheapGoal,
+                         const TSolverBudget& budget) {
   constexpr std::array<TSearchWeights, 3> Steering{{{0, 8, 4}, {16, 0, 1}, {16, 8, 0}}};
   std::int64_t left = budget.Boards;
   for (std::int64_t round = 20'000; left > 0; round *= 4)
-    for (const TSearchWeights& weights : Steering) {
-      const TSolverBudget share = Share(budget, std::min(round, left));
+    for (std::size_t way = 0; way <= Steering.size(); ++way) {
+      const bool beam = way == 0;
+      if (beam && cheapGoal.Distance < 0) continue;
+      const TSolverBudget share = Share(budget, std::min(beam ? 16 * round : round, left));
       TBudgetMeter meter(share);
-      const TSearchAnswer answer = SearchPresses(start, goal, weights, meter);
+      TSearchAnswer answer;
+      if (beam)
+        answer.Presses =
+            BeamTowardGoal(start, cheapGoal.Joins, static_cast<int>(round / 130), meter);
+      else
+        answer = SearchPresses(start, goal, Steering[way - 1], meter);
       if (answer.Exhausted) return {TVerdict::Unsolvable, {}};
       if (answer.Presses)
         if (auto presses = Replayed(board, *answer.Presses))
@@ -204,7 +214,10 @@ TSolution Solve(const TBoardState& played, const TSolverBudget& budget, bool few
   if (toward && (!presses || toward->size() < presses->size()))
     presses = Shortened(board, *toward, budget);
   if (presses) return {TVerdict::Solvable, *presses};
-  return SearchInRounds(board, start, joins.Tree.value_or(TSpanningTree{}), budget);
+  const TSolverBudget goalShare = Share(budget, 80'000);
+  TBudgetMeter goalMeter(goalShare);
+  const TCheapGoal cheapGoal = FindCheapGoal(start, 1, goalMeter);
+  return SearchInRounds(board, start, joins.Tree.value_or(TSpanningTree{}), cheapGoal, budget);
 }
 
 }  // namespace

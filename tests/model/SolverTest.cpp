@@ -4,6 +4,7 @@
 
 #include "model/BoardText.h"
 #include "model/Flow.h"
+#include "model/Generator.h"
 #include "model/Solver.h"
 
 namespace {
@@ -94,6 +95,18 @@ TEST(Solver, SolvesDeepScramblesOfAFullBoardWithinItsBudget) {
   // With its budget spent, it answers unknown rather than guess.
   const TBoardState board = Scrambled(BoardFromText(Comb, {5, 1}), 400, 7);
   EXPECT_EQ(SolveBoard(board, Boards(10)).Verdict, TVerdict::Unknown);
+}
+
+// Eight hundred random presses on a tree of 75 pipes: the plans along trees
+// get stuck, and the searches that steer by trees find nothing in time.
+TEST(Solver, SolvesRandomScramblesOfATreeOfPipes) {
+  TRawRandom random(2);
+  TBoard tree;
+  LoadLevelToBoard(tree, GenerateLevel(random, {75, 1, 0}).Level);
+  const TBoardState board = Scrambled(tree.State(), 800, 2);
+  const TSolution solution = SolveBoard(board, Boards(2'000'000));
+  ASSERT_EQ(solution.Verdict, TVerdict::Solvable) << BoardText(board);
+  EXPECT_TRUE(Solves(board, solution.Presses));
 }
 
 // Tiles locked as they stand in the solved comb stay fit for a solution
