@@ -67,7 +67,7 @@ class TGoalLook {
  private:
   void SetRotation(int cell, int rotation) {
     const auto index = static_cast<std::size_t>(cell);
-    rotations_[index] = static_cast<std::int8_t>(rotation);
+    rotations_[index] = static_cast<std::uint8_t>(rotation);
     const TTileCode tile = MakeTileCode(rotation, KindOf(start_.Tiles[index]));
     joins_[index] = static_cast<std::uint8_t>(OpeningBits(tile));
   }
@@ -112,7 +112,7 @@ class TGoalLook {
   TBudgetMeter& meter_;
   TCellSet wet_;
   std::vector<int> tiles_, free_;
-  std::array<std::int8_t, CellCount> rotations_{};
+  std::array<std::uint8_t, CellCount> rotations_{};
   TGoalJoins joins_{};
   std::array<int, CellCount> parent_{};
   int parts_ = 0;

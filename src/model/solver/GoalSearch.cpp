@@ -145,9 +145,11 @@ class TPressTree {
   TPackedSet seen_;
 };
 
-// Counting a tile that cannot get wet as one turn more, not two: the
-// search then never passes the fewest presses by far.
+// A tile that cannot get wet counts one turn more in the best-first
+// search, so that it seldom passes the fewest presses by, and two in the
+// beam, where a neighbour turned aside and back is what it costs.
 constexpr int SearchStuckCost = 1;
+constexpr int BeamStuckCost = 2;
 
 std::int32_t AddStart(TPressTree& tree, const TPosition& start) {
   return tree.Add(start, WetCells(start), -1,
@@ -182,7 +184,7 @@ std::optional<std::vector<TMove>> BeamTowardGoal(const TPosition& start, const T
   while (!layer.empty() && !meter.Spent()) {
     std::vector<std::pair<int, std::int32_t>> next;
     const auto keep = [&](std::int32_t index, const TPosition& position, const TCellSet& wet) {
-      next.push_back({GoalDistance(position.Tiles, goal, wet, 2), index});
+      next.push_back({GoalDistance(position.Tiles, goal, wet, BeamStuckCost), index});
     };
     for (const auto& [distance, index] : layer)
       if (auto presses = tree.Expand(index, meter, keep)) return presses;
