@@ -179,6 +179,7 @@ class TGame : private TBoardHost, private TEditorHost {
   THints hints_;
   THistory history_;
   TParFinder par_;
+  bool recordsUnwritten_ = false;  // told once, until a write succeeds again
   TSavedGames savedGames_{data_, window_, [this] { UpdateTitleAndGauge(); }};
   TLifeCycle life_ = TLifeCycle::Created;
 };

@@ -56,8 +56,15 @@ bool TGame::TakeFoundPars() {
   return changed;
 }
 
+// A failed write is told once, not at every solve and every par found.
 void TGame::WriteRecords() {
-  if (!levelFiles_.Records.empty()) WriteRecordsFile(levelFiles_.Records, data_.Records);
+  const std::string& path = levelFiles_.Records;
+  if (path.empty()) return;
+  const bool told = recordsUnwritten_;
+  recordsUnwritten_ = !WriteRecordsFile(path, data_.Records);
+  if (recordsUnwritten_ && !told)
+    window_.ShowMessage(TMessageKind::Error,
+                        TextOf(TText::RecordsNotWritten, data_.Language, path));
 }
 
 // "Solved! Presses: 23 · time: 41 s · par 19 · a new record!"

@@ -96,6 +96,11 @@ constexpr std::array<TTextEntry, static_cast<std::size_t>(TText::Count_)> TextTa
      "Die Rekorde in %1 waren beschädigt und liegen jetzt in %2. Es geht mit leeren Rekorden "
      "weiter.",
      "The records in %1 were damaged and are kept as %2. The game goes on with empty records."},
+    {TText::RecordsNotWritten,
+     "Die Rekorde konnten nicht in %1 geschrieben werden. Das Spiel behält sie und versucht es "
+     "beim nächsten Lösen wieder.",
+     "The records could not be written to %1. The game keeps them and tries again at the next "
+     "solve."},
     {TText::SolveLine, "Gelöst! Züge: %1 · Zeit: %2 s", "Solved! Presses: %1 · time: %2 s"},
     {TText::SolvePar, "Par %1", "par %1"},
     {TText::SolveBeatsPar, "kürzer als der Löser!", "shorter than the solver's!"},

@@ -78,6 +78,7 @@ enum class TText {
   FreshPlay,
   FreshCancel,
   RecordsDamaged,
+  RecordsNotWritten,
   SolveLine,
   SolvePar,
   SolveBeatsPar,

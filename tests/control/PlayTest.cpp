@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <filesystem>
 
 #include "control/GameFixture.h"
 
@@ -254,7 +255,8 @@ TEST_F(GameTest, TitleHintsAndGaugeFollowTheLanguage) {
 
 // A solve is recorded at once under the level's tiles, its presses with the
 // hint key's and its seconds while running, and a line on the board tells
-// of it until the next press. A damaged records file is kept aside.
+// of it until the next press. A damaged records file is kept aside; one
+// that cannot be written is told of once.
 TEST_F(GameTest, SolvesAreRecordedAndToldOnTheBoard) {
   WriteLevels(10);
   WriteBytes(Dir / "records", {'x'});
@@ -289,6 +291,17 @@ TEST_F(GameTest, SolvesAreRecordedAndToldOnTheBoard) {
   EXPECT_EQ(level.Solves, 2);
   EXPECT_TRUE(level.FewestPresses == 1 && level.FewestHinted);
   EXPECT_TRUE(level.FastestSeconds == 0 && level.FastestHinted);
+
+  // A records file that cannot be written is told of once.
+  std::filesystem::remove(Dir / "records");
+  std::filesystem::create_directory(Dir / "records");
+  for (std::int32_t n : {2, 5}) {
+    Game.StartLevel(n);
+    Game.HintKey();
+  }
+  const std::string unwritten = "message The records could not be written to " + Dir / "records" +
+                                ". The game keeps them and tries again at the next solve.";
+  EXPECT_EQ(std::count(Window.Events.begin(), Window.Events.end(), unwritten), 1);
 }
 
 }  // namespace
