@@ -13,11 +13,6 @@ struct TFit {
 
 using TFitTable = std::array<std::array<TFit, 16>, TileCodeCount>;
 
-int QuarterTurns(int from, int to) {
-  const int forward = (to - from + 4) % 4;
-  return forward == 3 ? 1 : forward;
-}
-
 TFit FitFor(TTileCode tile, unsigned bits) {
   const int kind = KindOf(tile), rotation = RotationOf(tile);
   if (kind == tkNone || kind > tkCross) return {};

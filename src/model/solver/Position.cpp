@@ -2,14 +2,10 @@
 
 #include <vector>
 
-namespace {
-
 int QuarterTurns(int from, int to) {
   const int forward = (to - from + 4) % 4;
   return forward == 3 ? 1 : forward;
 }
-
-}  // namespace
 
 bool TileFits(const TPosition& position, int cell, unsigned bits) {
   return NearestFittingRotation(position, cell, bits) >= 0;

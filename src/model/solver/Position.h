@@ -25,6 +25,8 @@ bool TileFits(const TPosition& position, int cell, unsigned bits);
 int NearestFittingRotation(const TPosition& position, int cell, unsigned bits);
 // The same for a tile of the kind with the rotation, free to turn.
 int NearestFittingRotation(int kind, int rotation, unsigned bits);
+// The fewest quarter turns, either way, from one rotation to another.
+int QuarterTurns(int from, int to);
 // The presses that turn a tile from one rotation to another: none, one or two.
 std::vector<TMouseButton> TurnPresses(int from, int to);
 
