@@ -15,6 +15,13 @@ constexpr std::size_t FileLimit = 4096;
 constexpr std::int32_t MaxLevelNumber = 1000;
 constexpr std::int32_t MaxTime = 1'000'000;
 
+// "0" or "1"; false, with the flag untouched, for anything else.
+bool ReadFlag(std::optional<std::string_view> value, bool& into) {
+  if (value != "0" && value != "1") return false;
+  into = value == "1";
+  return true;
+}
+
 bool ValidTile(std::uint64_t code) {
   return code < TileCodeCount && KindOf(static_cast<TTileCode>(code)) <= tkCross;
 }
@@ -73,32 +80,21 @@ std::optional<TBoardInProgress> DecodeBoardInProgress(std::string_view text) {
   TBoardInProgress board;
   TBoardState& state = board.State;
 
-  const auto level = TakeValue(text, "level");
-  const auto number = level ? ParseNumber(*level, 1, MaxLevelNumber) : std::nullopt;
-  if (!number) return std::nullopt;
-  board.Level = *number;
+  if (!ReadNumber(TakeValue(text, "level").value_or(""), 1, MaxLevelNumber, board.Level))
+    return std::nullopt;
 
   const auto record = TakeValue(text, "record");
   const auto sum = record && record->size() == 16 ? ParseHex(*record) : std::nullopt;
   if (!sum) return std::nullopt;
   board.RecordSum = *sum;
 
-  const auto time = TakeValue(text, "time");
-  const auto left = time ? ParseNumber(*time, -MaxTime, MaxTime) : std::nullopt;
-  if (!left) return std::nullopt;
-  board.TimeLeft = *left;
-
-  const auto touched = TakeValue(text, "touched");
-  if (touched != "0" && touched != "1") return std::nullopt;
-  board.Touched = touched == "1";
-
   TPlayCount& played = board.Played;
-  if (!ReadNumber(TakeValue(text, "presses").value_or(""), 0, MaxTime, played.Presses) ||
-      !ReadNumber(TakeValue(text, "seconds").value_or(""), 0, MaxTime, played.Seconds))
+  if (!ReadNumber(TakeValue(text, "time").value_or(""), -MaxTime, MaxTime, board.TimeLeft) ||
+      !ReadFlag(TakeValue(text, "touched"), board.Touched) ||
+      !ReadNumber(TakeValue(text, "presses").value_or(""), 0, MaxTime, played.Presses) ||
+      !ReadNumber(TakeValue(text, "seconds").value_or(""), 0, MaxTime, played.Seconds) ||
+      !ReadFlag(TakeValue(text, "hinted"), played.Hinted))
     return std::nullopt;
-  const auto hinted = TakeValue(text, "hinted");
-  if (hinted != "0" && hinted != "1") return std::nullopt;
-  played.Hinted = hinted == "1";
 
   const std::string_view source = TakeValue(text, "source").value_or("");
   const std::size_t space = source.find(' ');

@@ -109,9 +109,10 @@ auto* Find(TAnyRecords& records, std::uint64_t key) {
 }
 
 void CountDaily(TRecords& records, const TCalendarDay& day) {
-  if (records.LastDaily && DayNumber(day) == DayNumber(*records.LastDaily)) return;
-  const bool next = records.LastDaily && DayNumber(day) == DayNumber(*records.LastDaily) + 1;
-  records.Streak = next ? records.Streak + 1 : 1;
+  const std::int64_t since =
+      records.LastDaily ? DayNumber(day) - DayNumber(*records.LastDaily) : -1;
+  if (since == 0) return;
+  records.Streak = since == 1 ? records.Streak + 1 : 1;
   records.LastDaily = day;
 }
 
