@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -249,8 +250,16 @@ void TMainForm::BuildSolveLine() {
   solveLine_->hide();
 }
 
+// The longest lines, in German with every note, take a smaller type to fit.
 void TMainForm::ShowSolveLine(const std::string& line) {
-  solveLine_->setText(Q(line));
+  const QString text = Q(line);
+  QFont font = solveLine_->font();
+  for (int size = 11; size > 8; --size) {
+    font.setPixelSize(size);
+    if (QFontMetrics(font).horizontalAdvance(text) <= solveLine_->width() - 4) break;
+  }
+  solveLine_->setFont(font);
+  solveLine_->setText(text);
   solveLine_->setVisible(!line.empty());
 }
 
