@@ -6,17 +6,23 @@
 #include "platform/Calendar.h"
 #include "platform/FileIO.h"
 
-// A damaged file is kept aside, never overwritten, and the player hears of it.
+// A damaged file is kept aside, never overwritten, and the player hears of
+// it. One that cannot be moved aside either (a folder, say) is left alone:
+// the records of this session are then not written.
 void TGame::ReadRecords() {
-  const std::string& path = levelFiles_.Records;
+  const std::string path = levelFiles_.Records;
   if (path.empty()) return;
   if (const std::optional<TRecords> records = ReadRecordsFile(path)) {
     data_.Records = *records;
     return;
   }
-  const std::optional<std::string> aside = MoveAside(path);
-  window_.ShowMessage(TMessageKind::Error,
-                      TextOf(TText::RecordsDamaged, data_.Language, path, aside.value_or("?")));
+  if (const std::optional<std::string> aside = MoveAside(path)) {
+    window_.ShowMessage(TMessageKind::Error,
+                        TextOf(TText::RecordsDamaged, data_.Language, path, *aside));
+    return;
+  }
+  levelFiles_.Records.clear();
+  window_.ShowMessage(TMessageKind::Error, TextOf(TText::RecordsUnreadable, data_.Language, path));
 }
 
 // The level as it starts, whichever file or code it came from.

@@ -101,6 +101,11 @@ constexpr std::array<TTextEntry, static_cast<std::size_t>(TText::Count_)> TextTa
      "beim nächsten Lösen wieder.",
      "The records could not be written to %1. The game keeps them and tries again at the next "
      "solve."},
+    {TText::RecordsUnreadable,
+     "Die Rekorde in %1 konnten nicht gelesen werden und bleiben, wie sie sind. Die Rekorde "
+     "dieses Spiels werden nicht gespeichert.",
+     "The records in %1 could not be read and are left as they are. The records of this game are "
+     "not saved."},
     {TText::SolveLine, "Gelöst! Züge: %1 · Zeit: %2 s", "Solved! Presses: %1 · time: %2 s"},
     {TText::SolvePar, "Par %1", "par %1"},
     {TText::SolveBeatsPar, "kürzer als der Löser!", "shorter than the solver's!"},

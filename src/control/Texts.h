@@ -79,6 +79,7 @@ enum class TText {
   FreshCancel,
   RecordsDamaged,
   RecordsNotWritten,
+  RecordsUnreadable,
   SolveLine,
   SolvePar,
   SolveBeatsPar,

@@ -304,4 +304,25 @@ TEST_F(GameTest, SolvesAreRecordedAndToldOnTheBoard) {
   EXPECT_EQ(std::count(Window.Events.begin(), Window.Events.end(), unwritten), 1);
 }
 
+// Records that can be neither read nor moved aside are never written over.
+TEST_F(GameTest, UnreadableRecordsAreLeftAsTheyAre) {
+  WriteLevels(10);
+  std::filesystem::create_directories(Dir / "records/inside");
+  TLevelFiles files;
+  files.Records = Dir / "records";
+  Game.FormCreate(ProgramDir, SettingsPath, files);
+  Game.FormActivate();
+  const std::string said = "message The records in " + Dir / "records" +
+                           " could not be read and are left as they are. The records of this "
+                           "game are not saved.";
+  EXPECT_EQ(std::count(Window.Events.begin(), Window.Events.end(), said), 1);
+  Data.Mode = gmPractice;
+  Game.StartLevel(2);
+  Touch();
+  Solve();
+  EXPECT_TRUE(Window.SolveLine.starts_with("Solved!")) << Window.SolveLine;
+  EXPECT_TRUE(std::filesystem::is_directory(Dir / "records/inside"));
+  EXPECT_EQ(Window.Events.back().rfind("message", 0), std::string::npos) << Window.Events.back();
+}
+
 }  // namespace
